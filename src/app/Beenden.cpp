@@ -1,0 +1,72 @@
+#include "app/Beenden.h"
+
+#include "app/RecentFilesStore.h"
+#include "app/SettingsKeys.h"
+#include "app/SettingsWrites.h"
+#include "platform/AppMessage.h"
+#include "platform/Cp1252.h"
+
+#include <stdexcept>
+
+namespace qor {
+
+namespace {
+
+void ProcessPendingUnlessTerminating(const EndOfProgram& end) {
+    if (end.state == ApplicationState::Running && end.processPendingMessages)
+        end.processPendingMessages();
+}
+
+void FreeObjects(LongLivedObjects& objects, RegistryStore& registry, const AppSettings& settings) {
+    // The recent files belong to the library and leave with it.
+    if (TLastFiles* recentFiles = objects.RecentFiles())
+        WriteRecentFiles(registry, *recentFiles);
+    objects.FreeVocabularyLibrary();
+    objects.FreeQuerySettings();
+    objects.FreeResourceObject();
+    objects.FreeThemeList();
+
+    if (objects.RecordingIndexChanged() && !settings.writeProtection &&
+        ShowAppMessage(RecordingIndexSaveQuestion(), kMbIconQuestion | kMbYesNo) == kIdYes)
+        objects.SaveRecordingIndex();
+
+    SettingsWriter& writer = SettingsWrites();
+    writer.WriteRegistryText(registry, kProductKey, "Online-Hilfe", settings.hintsOn ? "AN" : "AUS");
+    if (objects.HasBackdrop())
+        writer.WriteRegistryInteger(registry, kProductKey, "Hintergrund", objects.BackdropColour());
+
+    objects.FreeRecordingIndex();
+    objects.FreeOptions();
+    objects.SaveUserDatabase();
+    objects.FreeUserDatabase();
+    objects.FreeWaveRecorder();
+    if (objects.BackdropVisible())
+        objects.FreeBackdrop();
+}
+
+} // namespace
+
+std::string RecordingIndexSaveQuestion() {
+    return std::string("Die Datenbank für die Sprachaufnahmen wurde verändert.\n"
+                       "Sollen diese Veränderungen gespeichert werden?"_cp);
+}
+
+EndResult Beenden(const EndOfProgram& end, const AppSettings& settings) {
+    if (!end.objects)
+        throw std::invalid_argument("Beenden needs the long-lived objects");
+    ProcessPendingUnlessTerminating(end);
+    try {
+        RegistryStore& registry = end.registry ? *end.registry : Registry(RegistryHive::LocalMachine);
+        FreeObjects(*end.objects, registry, settings);
+    } catch (...) {
+        ProcessPendingUnlessTerminating(end);
+        return EndResult::Failed;
+    }
+    return EndResult::Completed;
+}
+
+EndResult Beenden(const EndOfProgram& end) {
+    return Beenden(end, Settings());
+}
+
+} // namespace qor

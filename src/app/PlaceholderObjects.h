@@ -1,0 +1,84 @@
+#pragma once
+// Long-lived objects that only record what was asked of them, until the real library, dictionary,
+// recording index and user database take their place. Nobody is logged in; nothing is loaded.
+
+#include "app/LongLivedObjects.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qor {
+
+class PlaceholderObjects : public LongLivedObjects {
+public:
+    PlaceholderObjects();
+
+    void CreateVocabularyLibrary() override;
+    void CreateThemeList() override;
+    void CreateDictionary() override;
+    void LoadDictionary(DictionaryDirection direction, const std::string& file) override;
+    void CreateRecordingIndex() override;
+    void LoadRecordingIndex(const std::string& file) override;
+    void CreateUserDatabase() override;
+    void RunLogIn() override;
+
+    TLastFiles* RecentFiles() override { return m_library ? m_recentFiles.get() : nullptr; }
+    const RecordingIndex* Recordings() const override { return m_recordingIndex ? &m_recordings : nullptr; }
+
+    void FreeVocabularyLibrary() override;
+    void FreeQuerySettings() override;
+    void FreeResourceObject() override;
+    void FreeThemeList() override;
+    bool RecordingIndexChanged() const override { return m_recordingIndex && m_recordingIndexChanged; }
+    void SaveRecordingIndex() override;
+    void FreeRecordingIndex() override;
+    void FreeOptions() override;
+    void SaveUserDatabase() override;
+    void FreeUserDatabase() override;
+    void FreeWaveRecorder() override;
+
+    bool HasBackdrop() const override { return m_backdrop; }
+    std::int32_t BackdropColour() const override { return m_backdropColour; }
+    bool BackdropVisible() const override { return m_backdrop && m_backdropVisible; }
+    void FreeBackdrop() override;
+
+    bool HasLibrary() const { return m_library; }
+    bool HasThemeList() const { return m_themeList; }
+    bool HasDictionary() const { return m_dictionary; }
+    bool HasRecordingIndex() const { return m_recordingIndex; }
+    bool HasUserDatabase() const { return m_userDatabase; }
+
+    // What was asked, in order: "CreateDictionary", "LoadDictionary 1 <file>", "FreeBackdrop", ...
+    const std::vector<std::string>& Calls() const { return m_calls; }
+
+    // Setting the scene (tests, and the main window until it owns the real objects).
+    void SetLoadedLibraryFile(std::string file) { m_loadedLibraryFile = std::move(file); }
+    void SetRecordingIndexChanged(bool changed) { m_recordingIndexChanged = changed; }
+    void SetBackdrop(std::int32_t colour, bool visible);
+    void AddRecording(std::string text, std::string path) {
+        m_recordings.Add(std::move(text), std::move(path));
+    }
+    // The call of this name throws, to try the error guard of Beenden.
+    void FailAt(std::string call) { m_failAt = std::move(call); }
+
+private:
+    void Record(std::string call);
+
+    std::vector<std::string> m_calls;
+    std::string m_failAt;
+    std::string m_loadedLibraryFile;
+    std::unique_ptr<TLastFiles> m_recentFiles;
+    FixedRecordingIndex m_recordings;
+    bool m_library = false;
+    bool m_themeList = false;
+    bool m_dictionary = false;
+    bool m_recordingIndex = false;
+    bool m_recordingIndexChanged = false;
+    bool m_userDatabase = false;
+    bool m_backdrop = false;
+    bool m_backdropVisible = false;
+    std::int32_t m_backdropColour = 0;
+};
+
+} // namespace qor

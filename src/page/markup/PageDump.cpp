@@ -1,0 +1,266 @@
+#include "page/markup/PageDump.h"
+
+#include "platform/Cp1252.h"
+
+#include <cstdio>
+
+namespace qor {
+
+namespace {
+
+std::string ColourText(std::int32_t value) {
+    if (value < 0) {
+        return std::to_string(value);
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06X", static_cast<unsigned>(value));
+    return text;
+}
+
+const char* KindName(ElementKind kind) {
+    switch (kind) {
+    case ElementKind::Word:
+        return "word";
+    case ElementKind::Space:
+        return "space";
+    case ElementKind::LineBreak:
+        return "break";
+    case ElementKind::Paragraph:
+        return "paragraph";
+    case ElementKind::Box:
+        return "box";
+    case ElementKind::CheckBox:
+        return "checkbox";
+    case ElementKind::Image:
+        return "image";
+    }
+    return "unknown";
+}
+
+const char* AlignmentName(TextAlignment alignment) {
+    switch (alignment) {
+    case TextAlignment::Left:
+        return "left";
+    case TextAlignment::Centre:
+        return "centre";
+    case TextAlignment::Right:
+        return "right";
+    case TextAlignment::Justified:
+        return "justified";
+    }
+    return "unknown";
+}
+
+std::string StyleBits(std::uint8_t bits) {
+    std::string text;
+    text += (bits & kBold) ? "b" : "";
+    text += (bits & kItalic) ? "i" : "";
+    text += (bits & kUnderline) ? "u" : "";
+    return text.empty() ? "-" : text;
+}
+
+class FieldWriter {
+public:
+    explicit FieldWriter(std::string& out) : m_out(out) {}
+    template <typename T> void Number(const char* name, T value, T initial) {
+        if (value != initial) {
+            m_out += ' ';
+            m_out += name;
+            m_out += '=';
+            m_out += std::to_string(static_cast<long long>(value));
+        }
+    }
+    void ColourValue(const char* name, std::int32_t value, std::int32_t initial) {
+        if (value != initial) {
+            Text(name, ColourText(value));
+        }
+    }
+    void Quoted(const char* name, const std::string& value, const std::string& initial) {
+        if (value != initial) {
+            Text(name, QuoteForDump(value));
+        }
+    }
+    void Text(const char* name, const std::string& value) {
+        m_out += ' ';
+        m_out += name;
+        m_out += '=';
+        m_out += value;
+    }
+
+private:
+    std::string& m_out;
+};
+
+void DescribeBlock(FieldWriter& field, const StyleBlock& block) {
+    const StyleBlock initial;
+    if (block.styleBits != initial.styleBits) {
+        field.Text("bits", StyleBits(block.styleBits));
+    }
+    field.Quoted("font", block.fontName, initial.fontName);
+    field.Number("size", block.fontSize, initial.fontSize);
+    field.ColourValue("color", block.textColour, initial.textColour);
+    field.ColourValue("linkcolor", block.linkColour, initial.linkColour);
+    field.ColourValue("bgcolor", block.backgroundColour, initial.backgroundColour);
+    field.Number("transparent", block.backgroundTransparent, initial.backgroundTransparent);
+    field.ColourValue("flash", block.flashColour, initial.flashColour);
+    field.Number("linkkind", block.linkKind, initial.linkKind);
+}
+
+void Section(std::string& out, const char* name) {
+    out += '[';
+    out += name;
+    out += "]\n";
+}
+
+} // namespace
+
+std::string QuoteForDump(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 32 || byte == 127) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            out += escape;
+        } else {
+            out += Utf8FromCp1252(std::string_view(&c, 1));
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string DescribeStyle(const TextStyle& style) {
+    const TextStyle initial;
+    std::string out;
+    FieldWriter field(out);
+    field.Number("box", style.boxIndex, initial.boxIndex);
+    field.Number("checkbox", style.checkBoxIndex, initial.checkBoxIndex);
+    field.Number("margin", style.leftMargin, initial.leftMargin);
+    field.Number("boxy", style.boxY, initial.boxY);
+    field.Number("linewidth", style.lineWidth, initial.lineWidth);
+    field.Number("cbsize", style.checkBoxSize, initial.checkBoxSize);
+    field.Number("cbgap", style.checkBoxGap, initial.checkBoxGap);
+    field.Number("linespace", style.lineSpacing, initial.lineSpacing);
+    if (style.alignment != initial.alignment) {
+        field.Text("align", AlignmentName(style.alignment));
+    }
+    DescribeBlock(field, style.block);
+    field.Number("reserved1", style.reserved1, initial.reserved1);
+    field.Number("link", style.linkRectangle, initial.linkRectangle);
+    field.Number("flashing", style.flashing, initial.flashing);
+    field.Number("focus", style.focus, initial.focus);
+    field.Number("tracking", style.tracking, initial.tracking);
+    field.Number("reserved2", style.reserved2, initial.reserved2);
+    field.Number("gap", style.gapIndex, initial.gapIndex);
+    field.Number("pre", style.preformatted, initial.preformatted);
+    field.Number("random", style.randomValue, initial.randomValue);
+    field.Number("picture", style.pictureIndex, initial.pictureIndex);
+    field.Number("radius", style.cornerRadius, initial.cornerRadius);
+    field.Number("opacity", style.opacity, initial.opacity);
+    field.Number("mode", style.pictureMode, initial.pictureMode);
+    field.ColourValue("piccolor", style.pictureColour, initial.pictureColour);
+    // The second picture is a picture index, or a plain colour above kSecondPictureColourBase.
+    if (style.secondPicture >= kSecondPictureColourBase) {
+        field.ColourValue("second", style.secondPicture, initial.secondPicture);
+    } else {
+        field.Number("second", style.secondPicture, initial.secondPicture);
+    }
+    field.Number("scale", style.scalePercent, initial.scalePercent);
+    field.Number("base", style.baseOffset, initial.baseOffset);
+    field.Number("picalign", style.pictureAlignment, initial.pictureAlignment);
+    field.Quoted("alt", style.alternativeText, initial.alternativeText);
+    field.Quoted("map", style.imageMapName, initial.imageMapName);
+    return out;
+}
+
+std::string DescribeElement(const tFormatted_text& element) {
+    std::string out = KindName(element.kind);
+    out += ' ';
+    out += QuoteForDump(element.text);
+    if (element.tabPosition != 0) {
+        out += " tab=" + std::to_string(element.tabPosition);
+    }
+    out += DescribeStyle(element.style);
+    return out;
+}
+
+std::string DumpDocument(const PageDocument& document) {
+    std::string out;
+    Section(out, "elements");
+    std::size_t index = 0;
+    for (const tFormatted_text& element : document.elements) {
+        out += std::to_string(index++) + ' ' + DescribeElement(element) + '\n';
+    }
+    Section(out, "title");
+    out += QuoteForDump(document.title) + '\n';
+    const auto aliases = [&out](const char* name, const TXAliasList& list) {
+        Section(out, name);
+        for (int i = 0; i < list.Count(); ++i) {
+            out += QuoteForDump(list.NameAt(i)) + ' ' + QuoteForDump(list.ValueAt(i)) + '\n';
+        }
+    };
+    aliases("macros", document.macros);
+    Section(out, "conditions");
+    for (const std::string& name : document.conditions.Names()) {
+        out += QuoteForDump(name) + '\n';
+    }
+    aliases("colour names", document.colourNames);
+    aliases("link aliases", document.linkAliases);
+    Section(out, "named rectangles");
+    for (int i = 0; i < document.namedRectangles.Count(); ++i) {
+        out += std::to_string(i) + ' ' + QuoteForDump(document.namedRectangles.NameAt(i)) + '\n';
+    }
+    Section(out, "named styles");
+    for (int i = 0; i < document.namedStyles.Count(); ++i) {
+        const NamedStyle& named = document.namedStyles.At(i);
+        std::string fields;
+        FieldWriter field(fields);
+        DescribeBlock(field, named.block);
+        field.Number("linespace", named.lineSpacing, TextStyle{}.lineSpacing);
+        field.Number("tracking", named.tracking, TextStyle{}.tracking);
+        out += QuoteForDump(named.name) + fields + '\n';
+    }
+    Section(out, "image maps");
+    for (int i = 0; i < document.imageMaps.Count(); ++i) {
+        const tMap& map = document.imageMaps.At(i);
+        out += QuoteForDump(map.name) + '\n';
+        for (const tArea& area : map.areas) {
+            out += "  area " + std::to_string(area.x) + ',' + std::to_string(area.y) + ',' +
+                   std::to_string(area.width) + ',' + std::to_string(area.height) + ' ' +
+                   QuoteForDump(area.target) + '\n';
+        }
+    }
+    Section(out, "pictures");
+    for (int i = 0; i < document.pictures.Count(); ++i) {
+        const TXPicture& picture = document.pictures.At(i);
+        out += std::to_string(i) + ' ' + QuoteForDump(picture.name) + ' ' +
+               std::to_string(picture.bitmap.Width()) + 'x' + std::to_string(picture.bitmap.Height()) +
+               (picture.kept ? " kept" : "") + '\n';
+    }
+    Section(out, "page colours");
+    const PageColourSet& colours = document.pageColours;
+    out += "background=" + ColourText(colours.background) + " text=" + ColourText(colours.text) +
+           " link=" + ColourText(colours.link) + " gap=" + ColourText(colours.gap) +
+           " block=" + ColourText(colours.block) + " blockbackground=" + ColourText(colours.blockBackground) +
+           " choiceactive=" + ColourText(colours.choiceActive) +
+           " choiceinactive=" + ColourText(colours.choiceInactive) + '\n';
+    Section(out, "targets");
+    out += "enter " + QuoteForDump(document.enterTarget) + '\n';
+    out += "click " + QuoteForDump(document.clickTarget) + '\n';
+    Section(out, "onshow");
+    out += QuoteForDump(document.onShow) + '\n';
+    Section(out, "wait");
+    out +=
+        std::to_string(document.autoJump.milliseconds) + ' ' + QuoteForDump(document.autoJump.target) + '\n';
+    Section(out, "background");
+    out += QuoteForDump(document.backgroundPicture) + (document.formColour ? " form" : "") + '\n';
+    Section(out, "flags");
+    out += std::string("composited=") + (document.compositedPainting ? "1" : "0") + '\n';
+    return out;
+}
+
+} // namespace qor

@@ -1,0 +1,109 @@
+#include "page/markup/PagePath.h"
+
+#include "platform/WinPath.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace qor {
+
+namespace {
+
+bool HasDrive(std::string_view name) {
+    const bool letterDrive =
+        name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]));
+    return letterDrive || name.starts_with("\\\\");
+}
+
+// The page folder with its last folder removed; the separator before that folder stays.
+std::string ParentFolder(std::string_view folder) {
+    std::size_t end = folder.size();
+    if (end > 0 && IsPathSeparator(folder[end - 1])) {
+        --end;
+    }
+    while (end > 0 && !IsPathSeparator(folder[end - 1])) {
+        --end;
+    }
+    return std::string(folder.substr(0, end));
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+std::string ResolvePagePath(std::string_view pageFolder, std::string_view name) {
+    if (name.empty()) {
+        return {};
+    }
+    std::string kept;
+    if (name.front() == '*') {
+        kept = "*";
+        name.remove_prefix(1);
+    }
+    if (const std::size_t at = name.find('@'); at != std::string_view::npos) {
+        name = name.substr(0, at);
+    }
+    if (name.starts_with("ex")) {
+        const std::size_t file = name.find("file=");
+        if (file == std::string_view::npos) {
+            return {};
+        }
+        name = name.substr(file + 5);
+        name = name.substr(0, name.find(' '));
+    }
+    // An absolute path of this system, such as one built from the page folder earlier.
+    if (name.starts_with('/')) {
+        return kept + std::string(name);
+    }
+    std::string path(name);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (HasDrive(path)) {
+        return kept + path;
+    }
+    if (path.starts_with('\\')) {
+        std::string_view folder = pageFolder;
+        if (!folder.empty() && IsPathSeparator(folder.back())) {
+            folder.remove_suffix(1);
+        }
+        return kept + std::string(folder) + path;
+    }
+    if (path.find("..\\") == std::string::npos) {
+        return kept + std::string(pageFolder) + path;
+    }
+    std::string folder(pageFolder);
+    std::string_view rest = path;
+    while (rest.starts_with("..\\")) {
+        folder = ParentFolder(folder);
+        rest.remove_prefix(3);
+    }
+    return kept + folder + std::string(rest);
+}
+
+std::string NumberedPageName(std::string_view currentFile, int step) {
+    std::size_t dot = currentFile.rfind('.');
+    const std::size_t lastSeparator = currentFile.find_last_of("\\/");
+    if (dot == std::string_view::npos || (lastSeparator != std::string_view::npos && dot < lastSeparator)) {
+        dot = currentFile.size();
+    }
+    std::size_t digits = 0;
+    if (dot >= 2 && IsDigit(currentFile[dot - 1]) && IsDigit(currentFile[dot - 2])) {
+        digits = 2;
+    } else if (dot >= 1 && IsDigit(currentFile[dot - 1])) {
+        digits = 1;
+    }
+    int number = 0;
+    for (std::size_t i = dot - digits; i < dot; ++i) {
+        number = number * 10 + (currentFile[i] - '0');
+    }
+    number += step;
+    std::string numberText = std::to_string(number);
+    if (digits == 2 && numberText.size() < 2) {
+        numberText.insert(0, "0");
+    }
+    return std::string(currentFile.substr(0, dot - digits)) + numberText +
+           std::string(currentFile.substr(dot));
+}
+
+} // namespace qor

@@ -1,0 +1,22 @@
+#pragma once
+// How a page names other files: link targets, INCLUDE, pictures and sounds are resolved against
+// the page folder, and "!+" / "!-" name the next or previous page of a numbered series.
+
+#include <string>
+#include <string_view>
+
+namespace qor {
+
+// The path of `name` seen from a page in `pageFolder` (which ends in a separator):
+// a leading "*" is kept in front of the result; everything from the first "@" on is dropped;
+// "ex ... file=name ..." names the exercise file `name`; "/" becomes "\"; a name with a drive
+// ("C:"), a "\\server" prefix or a leading "/" (an absolute path on this system) stays as it is;
+// a leading "\" hangs the name below the page folder; each leading "..\" climbs one folder.
+std::string ResolvePagePath(std::string_view pageFolder, std::string_view name);
+
+// The numbered page next to `currentFile`: the two digits before the extension dot (or the one
+// digit, or 0) are stepped by `step` (+1 or -1); two digits stay two digits.
+// "lek07.htx" +1 → "lek08.htx", "lek9.htx" +1 → "lek10.htx", "lek.htx" +1 → "lek1.htx".
+std::string NumberedPageName(std::string_view currentFile, int step);
+
+} // namespace qor

@@ -1,0 +1,85 @@
+#pragma once
+// Shared pieces of the markup tests: a page host with files in memory, a page that parses
+// markup, and a message box that records instead of showing.
+
+#include "page/markup/PageDocument.h"
+#include "page/markup/PageDump.h"
+#include "page/markup/PageHost.h"
+#include "page/markup/PageParser.h"
+#include "platform/MessagePresenter.h"
+#include "platform/Random.h"
+#include "platform/ScriptedMessagePresenter.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace qor::test {
+
+// Page files live in a map (path → text) instead of on disk.
+class MemoryPageHost : public DiskPageHost {
+public:
+    std::map<std::string, std::string> files;
+
+    bool LoadPageText(std::string_view path, std::string& text) override {
+        const auto found = files.find(std::string(path));
+        if (found == files.end()) {
+            return false;
+        }
+        text = found->second + "\r";
+        return true;
+    }
+    bool FileExists(std::string_view path) const override { return files.contains(std::string(path)); }
+};
+
+// Records every message box for the lifetime of the object.
+class MessageCapture {
+public:
+    MessageCapture() { SetMessagePresenter(&m_presenter); }
+    ~MessageCapture() { SetMessagePresenter(nullptr); }
+    MessageCapture(const MessageCapture&) = delete;
+    MessageCapture& operator=(const MessageCapture&) = delete;
+
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const LoggedMessage& message : m_presenter.Messages()) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+    const std::vector<LoggedMessage>& Messages() const { return m_presenter.Messages(); }
+
+private:
+    ScriptedMessagePresenter m_presenter;
+};
+
+inline constexpr const char* kPageFolder = "C:\\kurs\\lek1\\";
+
+// A page in the folder "C:\kurs\lek1\" that parses markup as a fresh page.
+struct TestPage {
+    PageDocument document;
+    MemoryPageHost host;
+    TagTable tags = TagTable::Standard();
+
+    TestPage() {
+        document.pageFolder = kPageFolder;
+        SeedRandom(7);
+    }
+
+    void Parse(std::string_view markup) {
+        document.Reset();
+        PageParser parser(document, host, tags);
+        parser.Parse(markup, ParseMode::Fresh);
+    }
+
+    // Each element as DescribeElement writes it.
+    std::vector<std::string> Elements() const {
+        std::vector<std::string> lines;
+        for (const tFormatted_text& element : document.elements) {
+            lines.push_back(DescribeElement(element));
+        }
+        return lines;
+    }
+};
+
+} // namespace qor::test

@@ -196,8 +196,10 @@ int CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
     static std::atomic<unsigned> counter{0};
     fs::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                           std::to_string(counter++);
+        // Built by appending: GCC 12 at -O3 misreads `"." + string` as an overlapping copy.
+        std::string name(1, '.');
+        name.append(target.filename().string());
+        name.append(".tmp").append(std::to_string(::getpid())).append("-").append(std::to_string(counter++));
         temporary = folder / name;
         int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)

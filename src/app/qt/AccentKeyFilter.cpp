@@ -31,7 +31,8 @@ bool ApplyToCursor(QTextCursor cursor) {
 } // namespace
 
 void AccentKeyFilter::InstallOn(QWidget* edit) {
-    if (qobject_cast<QLineEdit*>(edit) || qobject_cast<QTextEdit*>(edit) || qobject_cast<QPlainTextEdit*>(edit))
+    if (qobject_cast<QLineEdit*>(edit) || qobject_cast<QTextEdit*>(edit) ||
+        qobject_cast<QPlainTextEdit*>(edit))
         edit->installEventFilter(new AccentKeyFilter(edit));
 }
 

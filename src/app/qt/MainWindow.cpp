@@ -25,8 +25,9 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(24);
     painter.setFont(font);
-    painter.drawText(rect(), Qt::AlignCenter,
-                     ToQString("qor französisch\n\nDie Seiten des Trainers folgen.\nEsc beendet das Programm."_cp));
+    painter.drawText(
+        rect(), Qt::AlignCenter,
+        ToQString("qor französisch\n\nDie Seiten des Trainers folgen.\nEsc beendet das Programm."_cp));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -8,8 +8,7 @@ bool SavePng(const TXBitmap& bitmap, const std::filesystem::path& path) {
     if (bitmap.Empty()) {
         return false;
     }
-    return WritePng(path, bitmap.Width(), bitmap.Height(), bitmap.Row(0),
-                    static_cast<std::size_t>(bitmap.Width()) * 3);
+    return WritePng(path, bitmap.Width(), bitmap.Height(), bitmap.Row(0), bitmap.Stride());
 }
 
 } // namespace qor

@@ -75,18 +75,15 @@ std::size_t tFormatted_text_list::Add(const TextStyle& style, ElementKind kind, 
 }
 
 int TXAliasList::Add(std::string_view name) {
+    const int index = static_cast<int>(m_entries.size());
     m_entries.push_back(Entry{UpperCp1252(name), {}});
-    return static_cast<int>(m_entries.size()) - 1;
+    m_firstIndex.emplace(m_entries.back().name, index); // an earlier entry of the name stays first
+    return index;
 }
 
 int TXAliasList::Find(std::string_view name) const {
-    const std::string key = UpperCp1252(name);
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].name == key) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    const auto found = m_firstIndex.find(UpperCp1252(name));
+    return found == m_firstIndex.end() ? -1 : found->second;
 }
 
 void TXAliasList::Set(std::string_view name, std::string_view value) {
@@ -111,19 +108,17 @@ std::string TXAliasList::Get(std::string_view name, std::string_view fallback) c
 }
 
 void TXStyleList::Add(NamedStyle style) {
+    m_lastIndex[style.name] = static_cast<int>(m_styles.size());
     m_styles.push_back(std::move(style));
 }
 
 const NamedStyle* TXStyleList::Find(std::string_view name) const {
-    for (auto it = m_styles.rbegin(); it != m_styles.rend(); ++it) {
-        if (it->name == name) {
-            return &*it;
-        }
-    }
-    return nullptr;
+    const auto found = m_lastIndex.find(std::string(name));
+    return found == m_lastIndex.end() ? nullptr : &m_styles[static_cast<std::size_t>(found->second)];
 }
 
 void tMapList::AddMap(std::string_view name) {
+    m_lastIndex[std::string(name)] = static_cast<int>(m_maps.size());
     m_maps.push_back(tMap{std::string(name), {}});
 }
 
@@ -136,12 +131,8 @@ bool tMapList::AddArea(tArea area) {
 }
 
 const tMap* tMapList::Find(std::string_view name) const {
-    for (auto it = m_maps.rbegin(); it != m_maps.rend(); ++it) {
-        if (it->name == name) {
-            return &*it;
-        }
-    }
-    return nullptr;
+    const auto found = m_lastIndex.find(std::string(name));
+    return found == m_lastIndex.end() ? nullptr : &m_maps[static_cast<std::size_t>(found->second)];
 }
 
 } // namespace qor

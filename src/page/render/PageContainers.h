@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qor {
@@ -52,6 +53,7 @@ public:
     auto end() const { return m_elements.end(); }
 
 private:
+    // Clear() keeps the capacity: the page reuses one list, so later pages are built without allocating.
     std::vector<tFormatted_text> m_elements;
 };
 
@@ -66,7 +68,10 @@ public:
     const std::string& NameAt(int index) const { return m_entries[index].name; }
     const std::string& ValueAt(int index) const { return m_entries[index].value; }
     int Count() const { return static_cast<int>(m_entries.size()); }
-    void Clear() { m_entries.clear(); }
+    void Clear() {
+        m_entries.clear();
+        m_firstIndex.clear();
+    }
 
 private:
     struct Entry {
@@ -74,6 +79,7 @@ private:
         std::string value;
     };
     std::vector<Entry> m_entries;
+    std::unordered_map<std::string, int> m_firstIndex; // capitalised name → first entry of that name
 };
 
 struct NamedStyle {
@@ -90,10 +96,14 @@ public:
     const NamedStyle* Find(std::string_view name) const;
     int Count() const { return static_cast<int>(m_styles.size()); }
     const NamedStyle& At(int index) const { return m_styles[index]; }
-    void Clear() { m_styles.clear(); }
+    void Clear() {
+        m_styles.clear();
+        m_lastIndex.clear();
+    }
 
 private:
     std::vector<NamedStyle> m_styles;
+    std::unordered_map<std::string, int> m_lastIndex;
 };
 
 struct tArea {
@@ -115,10 +125,14 @@ public:
     const tMap* Find(std::string_view name) const;
     int Count() const { return static_cast<int>(m_maps.size()); }
     const tMap& At(int index) const { return m_maps[index]; }
-    void Clear() { m_maps.clear(); }
+    void Clear() {
+        m_maps.clear();
+        m_lastIndex.clear();
+    }
 
 private:
     std::vector<tMap> m_maps;
+    std::unordered_map<std::string, int> m_lastIndex;
 };
 
 } // namespace qor

@@ -28,13 +28,21 @@ std::string ResourceName(std::string_view name) {
 tPicture_list::tPicture_list() : m_reader([](std::string_view, bool, bool, TXBitmap&) { return false; }) {}
 
 int tPicture_list::Find(std::string_view name) const {
-    const std::string key = UpperCp1252(name);
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (UpperCp1252(m_entries[i]->name) == key) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    const auto found = m_firstIndex.find(UpperCp1252(name));
+    return found == m_firstIndex.end() ? -1 : found->second;
+}
+
+int tPicture_list::Append(std::unique_ptr<TXPicture> picture) {
+    const int index = static_cast<int>(m_entries.size());
+    m_firstIndex.emplace(UpperCp1252(picture->name), index);
+    m_entries.push_back(std::move(picture));
+    return index;
+}
+
+void tPicture_list::RebuildIndex() {
+    m_firstIndex.clear();
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        m_firstIndex.emplace(UpperCp1252(m_entries[i]->name), static_cast<int>(i));
 }
 
 int tPicture_list::Load(std::string_view name) {
@@ -45,8 +53,8 @@ int tPicture_list::Load(std::string_view name) {
     if (const int existing = Find(name); existing >= 0) {
         return existing;
     }
-    m_entries.push_back(std::make_unique<TXPicture>());
-    TXPicture& picture = *m_entries.back();
+    auto entry = std::make_unique<TXPicture>();
+    TXPicture& picture = *entry;
     bool loaded = true;
     if (!name.empty() && name.front() == '$') {
         const std::string_view resource = name.substr(1);
@@ -59,25 +67,24 @@ int tPicture_list::Load(std::string_view name) {
         loaded = m_reader && m_reader(name, extension == "jpeg" || extension == "jpg", false, picture.bitmap);
     }
     if (!loaded) {
-        m_entries.pop_back();
         ShowAppMessage("Das Bild " + std::string(name) + " konnte nicht geladen werden!",
                        kMbIconError | kMbOk);
         return -1;
     }
     picture.name.assign(name);
     picture.kept = kept;
-    return static_cast<int>(m_entries.size()) - 1;
+    return Append(std::move(entry));
 }
 
 int tPicture_list::Blank(int width, int height) {
     auto picture = std::make_unique<TXPicture>();
     picture->bitmap.Resize(width, height);
-    m_entries.push_back(std::move(picture));
-    return static_cast<int>(m_entries.size()) - 1;
+    return Append(std::move(picture));
 }
 
 void tPicture_list::Clear() {
     std::erase_if(m_entries, [](const std::unique_ptr<TXPicture>& picture) { return !picture->kept; });
+    RebuildIndex();
 }
 
 } // namespace qor

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qor {
@@ -40,7 +41,11 @@ public:
     const TXPicture& At(int index) const { return *m_entries[index]; }
 
 private:
+    int Append(std::unique_ptr<TXPicture> picture);
+    void RebuildIndex();
+
     std::vector<std::unique_ptr<TXPicture>> m_entries;
+    std::unordered_map<std::string, int> m_firstIndex; // capitalised name → first entry of that name
     PictureReader m_reader;
 };
 

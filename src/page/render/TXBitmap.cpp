@@ -175,7 +175,8 @@ void TXBitmap::Resize(int width, int height) {
     if (m_width == 0 || m_height == 0) {
         m_width = m_height = 0;
     }
-    m_pixels.assign(static_cast<std::size_t>(m_width) * m_height * 3, 0);
+    m_stride = (static_cast<std::size_t>(m_width) * 3 + 3) & ~std::size_t{3};
+    m_pixels.assign(m_stride * static_cast<std::size_t>(m_height), 0);
 }
 
 void TXBitmap::SetXAlpha(int alpha) {

@@ -50,11 +50,11 @@ public:
     Colour XColor() const { return m_tint; }
     void SetXColor(Colour colour) { m_tint = colour; }
 
-    // Raw access: 3 bytes per pixel (B, G, R), rows of Width()*3 bytes without padding.
-    std::uint8_t* Row(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_width * 3; }
-    const std::uint8_t* Row(int y) const {
-        return m_pixels.data() + static_cast<std::size_t>(y) * m_width * 3;
-    }
+    // Raw access: 3 bytes per pixel (B, G, R); rows are Stride() bytes apart, padded to a multiple of
+    // four like a device-independent bitmap, so the toolkit can draw into the same memory.
+    std::size_t Stride() const { return m_stride; }
+    std::uint8_t* Row(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_stride; }
+    const std::uint8_t* Row(int y) const { return m_pixels.data() + static_cast<std::size_t>(y) * m_stride; }
     Colour Pixel(int x, int y) const; // 0 outside
     void SetPixel(int x, int y, Colour colour);
 
@@ -82,6 +82,7 @@ public:
 private:
     int m_width = 0;
     int m_height = 0;
+    std::size_t m_stride = 0;
     int m_alpha = 255;
     Colour m_tint = 0x0000FF; // red
     std::vector<std::uint8_t> m_pixels;

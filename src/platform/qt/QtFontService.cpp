@@ -5,6 +5,8 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QRawFont>
 #include <QStringList>
 
@@ -26,10 +28,10 @@ constexpr FontName kFontTable[] = {
 };
 
 constexpr const char* kFontFiles[] = {
-    "LiberationSans-Regular.ttf",  "LiberationSans-Bold.ttf",      "LiberationSans-Italic.ttf",
-    "LiberationSans-BoldItalic.ttf", "LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf",
-    "LiberationSerif-Italic.ttf",  "LiberationSerif-BoldItalic.ttf", "LiberationMono-Regular.ttf",
-    "LiberationMono-Bold.ttf",     "LiberationMono-Italic.ttf",    "LiberationMono-BoldItalic.ttf",
+    "LiberationSans-Regular.ttf",    "LiberationSans-Bold.ttf",        "LiberationSans-Italic.ttf",
+    "LiberationSans-BoldItalic.ttf", "LiberationSerif-Regular.ttf",    "LiberationSerif-Bold.ttf",
+    "LiberationSerif-Italic.ttf",    "LiberationSerif-BoldItalic.ttf", "LiberationMono-Regular.ttf",
+    "LiberationMono-Bold.ttf",       "LiberationMono-Italic.ttf",      "LiberationMono-BoldItalic.ttf",
 };
 
 } // namespace
@@ -86,6 +88,27 @@ TextMetrics QtFontService::Measure(const FontSpec& font, std::string_view text) 
     result.descent = metrics.descent();
     result.height = result.ascent + result.descent;
     return result;
+}
+
+} // namespace qor
+
+namespace qor {
+
+void QtFontService::DrawText(PixelSurface& surface, int x, int y, const FontSpec& font, std::string_view text,
+                             std::int32_t colour, const ClipRect* clip) const {
+    if (!surface.bgr || surface.width <= 0 || surface.height <= 0)
+        return;
+    // Draws straight into the caller's pixels.
+    QImage image(surface.bgr, surface.width, surface.height, static_cast<qsizetype>(surface.stride),
+                 QImage::Format_BGR888);
+    QPainter painter(&image);
+    if (clip)
+        painter.setClipRect(clip->x, clip->y, clip->width, clip->height);
+    QFont qtFont = FontFor(font);
+    painter.setFont(qtFont);
+    painter.setPen(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    QFontMetrics metrics(qtFont);
+    painter.drawText(x, y + metrics.ascent(), ToQString(text));
 }
 
 } // namespace qor

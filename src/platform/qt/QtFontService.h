@@ -21,6 +21,8 @@ public:
 
     bool IsInstalled(std::string_view fontName) const override;
     TextMetrics Measure(const FontSpec& font, std::string_view text) const override;
+    void DrawText(PixelSurface& surface, int x, int y, const FontSpec& font, std::string_view text,
+                  std::int32_t colour, const ClipRect* clip = nullptr) const override;
 };
 
 } // namespace qor

@@ -11,11 +11,16 @@ namespace {
 
 QMessageBox::Icon IconOf(int flags) {
     switch (flags & 0xF0) {
-    case kMbIconError: return QMessageBox::Critical;
-    case kMbIconQuestion: return QMessageBox::Question;
-    case kMbIconExclamation: return QMessageBox::Warning;
-    case kMbIconInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case kMbIconError:
+        return QMessageBox::Critical;
+    case kMbIconQuestion:
+        return QMessageBox::Question;
+    case kMbIconExclamation:
+        return QMessageBox::Warning;
+    case kMbIconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -26,23 +31,33 @@ struct ButtonChoice {
 
 ButtonChoice ButtonsOf(int flags) {
     switch (flags & 0x0F) {
-    case kMbOkCancel: return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok};
+    case kMbOkCancel:
+        return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok};
     case kMbYesNoCancel:
         return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes};
-    case kMbYesNo: return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
-    case kMbRetryCancel: return {QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry};
-    default: return {QMessageBox::Ok, QMessageBox::Ok};
+    case kMbYesNo:
+        return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
+    case kMbRetryCancel:
+        return {QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry};
+    default:
+        return {QMessageBox::Ok, QMessageBox::Ok};
     }
 }
 
 int ResultOf(int button) {
     switch (button) {
-    case QMessageBox::Ok: return kIdOk;
-    case QMessageBox::Cancel: return kIdCancel;
-    case QMessageBox::Retry: return kIdRetry;
-    case QMessageBox::Yes: return kIdYes;
-    case QMessageBox::No: return kIdNo;
-    default: return kIdCancel;
+    case QMessageBox::Ok:
+        return kIdOk;
+    case QMessageBox::Cancel:
+        return kIdCancel;
+    case QMessageBox::Retry:
+        return kIdRetry;
+    case QMessageBox::Yes:
+        return kIdYes;
+    case QMessageBox::No:
+        return kIdNo;
+    default:
+        return kIdCancel;
     }
 }
 

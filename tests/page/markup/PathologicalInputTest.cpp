@@ -33,7 +33,7 @@ TEST(PathologicalInput, FinishesWithBoundedOutput) {
         {"double brackets", Repeat("<<", kSize / 4), kSize / 8 + 1},
         {"dollars", Repeat("$", kSize), 1},
         {"macro openings without end", Repeat("$[", kSize), 1},
-        {"macro openings after spaces", Repeat(" $[", kSize), kSize},
+        {"macro openings after spaces", Repeat(" $[", kSize / 4), kSize / 4},
         {"ampersands", Repeat("&", kSize), 1},
         {"entity-like runs", Repeat("&x;", kSize), 1},
         {"unterminated tag", "a <" + Repeat("b", kSize), 1},

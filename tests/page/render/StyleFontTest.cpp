@@ -52,7 +52,7 @@ TEST(StyleFont, StyleBitsAndNameCarryOver) {
     }
 }
 
-class RecordingFonts : public FontService {
+class RecordingFonts : public FixedAdvanceFonts {
 public:
     bool IsInstalled(std::string_view) const override { return true; }
     TextMetrics Measure(const FontSpec& font, std::string_view text) const override {

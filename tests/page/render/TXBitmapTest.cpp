@@ -94,6 +94,22 @@ TEST(TXBitmap, FillReadsBothColourOrders) {
     EXPECT_EQ(bitmap.Row(1)[2], 0x33);
 }
 
+TEST(TXBitmap, RowsArePaddedToFourBytesLikeADeviceIndependentBitmap) {
+    struct Case {
+        int width;
+        std::size_t stride;
+    };
+    for (const Case& c : std::vector<Case>{{1, 4}, {3, 12}, {4, 12}, {5, 16}, {800, 2400}}) {
+        TXBitmap bitmap(c.width, 2);
+        EXPECT_EQ(bitmap.Stride(), c.stride) << c.width;
+        EXPECT_EQ(bitmap.Row(1) - bitmap.Row(0), static_cast<std::ptrdiff_t>(c.stride));
+        // The last pixel of a row and the first of the next stay apart.
+        bitmap.SetPixel(c.width - 1, 0, 0xFFFFFF);
+        EXPECT_EQ(bitmap.Pixel(0, 1), 0);
+        EXPECT_EQ(bitmap.Pixel(c.width - 1, 0), 0xFFFFFF);
+    }
+}
+
 // Source pixel (B 30, G 60, R 210): brightness (30 + 60 + 210) / 3 = 100. Target (B 200, G 100,
 // R 50). XAlpha 200, so a = 200 for modes 0 and 9+, 100 × 200 / 256 = 78 for the brightness modes
 // and 155 × 200 / 256 = 121 for the inverse ones. Tint (B 40, G 220, R 10). Every channel is

@@ -181,3 +181,24 @@ TEST(TMapList, AreasGoToTheNewestMapAndTheLastNameWins) {
 
 } // namespace
 } // namespace qor
+
+#include "page/render/TXBitmapList.h"
+
+namespace qor {
+namespace {
+
+TEST(TXBitmapList, EntriesKeepTheirAddressWhileTheListGrows) {
+    TXBitmapList list;
+    EXPECT_EQ(list.Add(TXBitmap(2, 3)), 0);
+    const TXBitmap* first = &list.At(0);
+    for (int i = 1; i < 100; ++i)
+        EXPECT_EQ(list.Add(TXBitmap(i, 1)), i);
+    EXPECT_EQ(&list.At(0), first);
+    EXPECT_EQ(list.At(0).Height(), 3);
+    EXPECT_EQ(list.At(42).Width(), 42);
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+}
+
+} // namespace
+} // namespace qor

@@ -47,7 +47,7 @@ CommandLine ReadCommandLine(const QStringList& all) {
 
 std::unique_ptr<ScreenService> MakeScreenService() {
     ScreenInfo info;
-    if (const char* spec = std::getenv("QOR_SCREEN"); spec && ParseScreenSpec(spec, info))
+    if (const char* screenText = std::getenv("QOR_SCREEN"); screenText && ParseScreenSpec(screenText, info))
         return std::make_unique<FixedScreen>(info);
     return std::make_unique<QtScreenService>();
 }

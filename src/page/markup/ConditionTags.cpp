@@ -38,7 +38,10 @@ void IfTag(TagContext& context) {
 void ElseTag(TagContext& context) {
     PageDocument& document = context.document;
     const std::string& condition = document.lastCondition;
-    if (condition.starts_with('#')) {
+    if (SameTextInsensitive(condition, "#ex")) {
+        // "#ex" is no link alias but the exercise flag: the ELSE part is what non-exercise pages show.
+        document.skipping = document.exerciseItem;
+    } else if (condition.starts_with('#')) {
         document.skipping = !document.linkAliases.Get(condition, "").empty();
     } else {
         // After "$..." and "?..." conditions this is never a held condition, so ELSE shows.

@@ -1,5 +1,6 @@
 #include "page/markup/PageHost.h"
 #include "page/markup/PagePath.h"
+#include "page/sources/PageFile.h"
 #include "platform/WinPath.h"
 
 namespace qor {
@@ -23,13 +24,9 @@ std::string DiskPageHost::ResolvePagePath(std::string_view pageFolder, std::stri
 }
 
 bool DiskPageHost::LoadPageText(std::string_view path, std::string& text) {
-    if (!ReadWholeFile(path, text)) {
-        return false;
-    }
-    if (text.empty() || text.back() != '\r') {
-        text += '\r';
-    }
-    return true;
+    // INCLUDE reports its own failure, so the loader's message is not shown.
+    std::string error;
+    return qor::LoadPageText(path, text, error);
 }
 
 bool DiskPageHost::FileExists(std::string_view path) const {

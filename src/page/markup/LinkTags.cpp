@@ -131,8 +131,10 @@ void LinkTag(TagContext& context) {
             }
         } else if (attribute == kFocus) {
             context.style.focus = true;
-        } else {
-            break; // GAP and DRAG: gap-fill fields and drag words come with the exercise controls
+        } else if (attribute == kGap) {
+            GapLink(context);
+        } else if (attribute == kDrag) {
+            DragLink(context);
         }
     }
     reader.SetMode(AttributeReader::Mode::Strict);

@@ -2,16 +2,31 @@
 // The document model of one page and the registers that its tags fill. The parser writes here;
 // layout, painting and interaction read from here. Everything is Windows-1252 text.
 
+#include "page/controls/tDragAufgabenListe.h"
+#include "page/controls/tSatzbauListe.h"
+#include "page/markup/PageRecords.h"
 #include "page/markup/TextStyle.h"
 #include "page/render/PageContainers.h"
 #include "page/render/PictureCache.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qor {
+
+class ControlHost;
+class PageRecorder;
+class TPageEdit;
+class TXMultipleChoice;
+class TestControlHost;
+class tButtonListe;
+class tTippAufgabenListe;
+class tXColorButton;
 
 inline constexpr std::string_view kDefaultPageTitle = "ohne Titel";
 inline constexpr int kDefaultPageWidth = 800;
@@ -46,22 +61,6 @@ private:
     std::vector<std::string> m_names;
 };
 
-// Every link, gap and check box registers a rectangle by name; the layout fills in where it lies.
-// The same name may occur several times; the index is what the style carries.
-class NamedRectangleList {
-public:
-    int Register(std::string_view name) {
-        m_names.emplace_back(name);
-        return static_cast<int>(m_names.size()) - 1;
-    }
-    int Count() const { return static_cast<int>(m_names.size()); }
-    const std::string& NameAt(int index) const { return m_names[static_cast<std::size_t>(index)]; }
-    void Clear() { m_names.clear(); }
-
-private:
-    std::vector<std::string> m_names;
-};
-
 // BODY WAIT: after `milliseconds` the page follows `target` (when the page allows auto-jumps).
 struct AutoJump {
     int milliseconds = 0;
@@ -72,13 +71,18 @@ struct AutoJump {
 // Which save slot a tag writes its style block into.
 enum class StyleSlot { Font, Heading, Teletype, Preformatted, Link, Emphasis, Count };
 
-// Placeholders for the boxes and check boxes that BOX, ELLIPSE and CHECKBOX will record.
-struct PageBoxRecord {};
-struct PageCheckBoxRecord {};
+// Where a gap edit came from: A GAP edits stand in the text and take Enter and mouse-down
+// handlers as well; EDIT fields stand at fixed positions and only report right and wrong.
+enum class GapEditSource { Gap, Edit };
+
+// The gap task list holds at most this many edits: gap words carry their edit's index in the
+// style, and 255 already means "drag word".
+inline constexpr int kMaxGapEdits = kDragWordGapIndex;
 
 class PageDocument {
 public:
-    PageDocument() = default;
+    PageDocument();
+    ~PageDocument();
     PageDocument(const PageDocument&) = delete;
     PageDocument& operator=(const PageDocument&) = delete;
 
@@ -91,7 +95,7 @@ public:
     TextStyle lastStyle; // the style new elements are made from
     std::vector<PageBoxRecord> boxes;
     std::vector<PageCheckBoxRecord> checkBoxes;
-    tPicture_list pictures;
+    tPicture_list pictures; // its reader is set through SetPictureReader
     NamedRectangleList namedRectangles;
     tMapList imageMaps;
 
@@ -99,6 +103,7 @@ public:
     ConditionList conditions; // `Bedingung`
     TXAliasList macros;
     TXStyleList namedStyles;
+    std::string specialCharacters; // `Sonderzeichen`, offered by every gap edit
 
     // --- registers of the current page ---
     TXAliasList linkAliases;
@@ -112,10 +117,53 @@ public:
     std::string clickTarget;       // ONCLICK
     std::string onShow;            // BODY ONSHOW
     AutoJump autoJump;             // BODY WAIT
-    std::string backgroundPicture; // BODY BACKGROUND: the path to load behind the page
+    std::string backgroundPicture; // BODY BACKGROUND: the path of the picture behind the page
+    TXBitmap background;           // that picture; empty when there is none or it did not load
     bool formColour = false;       // BODY FORM: the host window takes the page background colour
     bool compositedPainting = false;
     int dragAreaY = kDefaultDragAreaY;
+    PageRect destination{0, 0, kDefaultPageWidth, kDefaultPageHeight}; // BOX DEST
+
+    // --- exercises and embedded controls of the current page ---
+    tDragAufgabenListe dragTask; // KLOTZ, A DRAG
+    tSatzbauListe sentences;     // SATZ
+    // The hint (TIP) of every gap edit, by edit index: the page shows it as the edit's tooltip.
+    std::vector<std::string> gapHints;
+    std::string choiceReaction; // MULTIPLE REACTION
+    std::optional<PageTextInput> textInput;
+    bool hasRecorder = false;
+    PageRecorderSettings recorderSettings;
+    std::optional<PageSlideBox> slideBox;
+
+    // The controls live on a ControlHost: the page control sets its own, tests a TestControlHost.
+    // Without one the document uses a headless host of its own. Changing the host frees the
+    // controls the page has made so far. An outside host must outlive the document (or be
+    // replaced by nullptr first).
+    void SetControlHost(ControlHost* host);
+    ControlHost& Controls();
+    tTippAufgabenListe& GapEdits() { return *m_gapEdits; }
+    const tTippAufgabenListe& GapEdits() const { return *m_gapEdits; }
+    tButtonListe& Buttons() { return *m_buttons; }
+    const tButtonListe& Buttons() const { return *m_buttons; }
+    // The page's one multiple-choice grid; nullptr until MULTIPLE made it.
+    TXMultipleChoice* MultipleChoice() { return m_multipleChoice.get(); }
+    const TXMultipleChoice* MultipleChoice() const { return m_multipleChoice.get(); }
+    TXMultipleChoice& EnsureMultipleChoice();
+    // The page's recorder; nullptr until RECORDER made it. It stays across pages (a page reset
+    // only resets it); the factory makes it, a NullPageRecorder without one.
+    PageRecorder* Recorder() { return m_recorder.get(); }
+    PageRecorder& EnsureRecorder();
+    void SetRecorderFactory(std::function<std::unique_ptr<PageRecorder>()> factory);
+
+    // Called when a tag has made a control, so the page control can connect its handlers.
+    std::function<void(TPageEdit& edit, GapEditSource source)> onGapEditCreated;
+    std::function<void(tXColorButton& button)> onButtonCreated;
+    std::function<void(TXMultipleChoice& grid)> onMultipleChoiceCreated;
+
+    // The picture reader of the picture cache, kept here too so that the background and the
+    // slide box can read pictures without the cache's error message.
+    void SetPictureReader(PictureReader reader);
+    bool ReadPicture(std::string_view path, TXBitmap& bitmap) const;
 
     // The one-slot save areas of the style block; a second save overwrites the first.
     StyleBlock& Slot(StyleSlot slot) { return m_slots[static_cast<std::size_t>(slot)]; }
@@ -140,7 +188,18 @@ public:
     }
 
 private:
+    void FreeControls();
+
     StyleBlock m_slots[static_cast<std::size_t>(StyleSlot::Count)];
+    PictureReader m_pictureReader;
+    // The host is declared before the controls so that it outlives them.
+    std::unique_ptr<TestControlHost> m_headlessHost;
+    ControlHost* m_controlHost = nullptr;
+    std::unique_ptr<tTippAufgabenListe> m_gapEdits;
+    std::unique_ptr<tButtonListe> m_buttons;
+    std::unique_ptr<TXMultipleChoice> m_multipleChoice;
+    std::function<std::unique_ptr<PageRecorder>()> m_recorderFactory;
+    std::unique_ptr<PageRecorder> m_recorder;
 };
 
 } // namespace qor

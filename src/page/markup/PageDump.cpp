@@ -1,5 +1,8 @@
 #include "page/markup/PageDump.h"
 
+#include "page/controls/TXMultipleChoice.h"
+#include "page/controls/tButtonListe.h"
+#include "page/controls/tTippAufgabenListe.h"
 #include "platform/Cp1252.h"
 
 #include <cstdio>
@@ -112,6 +115,165 @@ void Section(std::string& out, const char* name) {
     out += "]\n";
 }
 
+std::string RectText(const PageRect& rect) {
+    return std::to_string(rect.left) + ',' + std::to_string(rect.top) + ',' + std::to_string(rect.right) +
+           ',' + std::to_string(rect.bottom);
+}
+
+const char* ShapeName(BoxShape shape) {
+    switch (shape) {
+    case BoxShape::Rectangle:
+        return "rectangle";
+    case BoxShape::RoundRect:
+        return "roundrect";
+    case BoxShape::Ellipse:
+        return "ellipse";
+    case BoxShape::Random:
+        return "random";
+    }
+    return "unknown";
+}
+
+std::string Flag(const char* name, bool on) {
+    return on ? std::string(" ") + name : std::string();
+}
+
+std::string ListText(const std::vector<std::string>& items) {
+    std::string out;
+    for (const std::string& item : items) {
+        out += ' ' + QuoteForDump(item);
+    }
+    return out;
+}
+
+void DumpBoxes(std::string& out, const PageDocument& document) {
+    Section(out, "boxes");
+    const PageBoxRecord initial;
+    for (std::size_t i = 0; i < document.boxes.size(); ++i) {
+        const PageBoxRecord& box = document.boxes[i];
+        std::string fields;
+        FieldWriter field(fields);
+        field.Number("offset", box.offset, initial.offset);
+        if (box.filled) {
+            field.Text("fill", ColourText(box.fillColour));
+        }
+        field.ColourValue("border", box.borderColour, initial.borderColour);
+        field.Number("bwidth", box.borderWidth, initial.borderWidth);
+        field.Number("radius", box.radius, initial.radius);
+        field.Number("opacity", box.opacity, initial.opacity);
+        field.Number("mode", box.mode, initial.mode);
+        field.ColourValue("oncolor", box.onColour, initial.onColour);
+        field.ColourValue("offcolor", box.offColour, initial.offColour);
+        field.ColourValue("oncol2", box.onColour2, initial.onColour2);
+        field.ColourValue("offcol2", box.offColour2, initial.offColour2);
+        field.Number("rect", box.rectangleIndex, initial.rectangleIndex);
+        out += std::to_string(i) + ' ' + ShapeName(box.shape) + ' ' + std::to_string(box.x) + ',' +
+               std::to_string(box.y) + ',' + std::to_string(box.width) + ',' + std::to_string(box.height) +
+               Flag("autoheight", box.automaticHeight) + Flag("top", box.onTop) +
+               Flag("elliptic", box.elliptic) + fields + '\n';
+    }
+}
+
+void DumpExercises(std::string& out, const PageDocument& document) {
+    Section(out, "check boxes");
+    for (std::size_t i = 0; i < document.checkBoxes.size(); ++i) {
+        const PageCheckBoxRecord& box = document.checkBoxes[i];
+        out += std::to_string(i) + ' ' + QuoteForDump(box.name) + " size=" + std::to_string(box.size) +
+               " gap=" + std::to_string(box.gap) + Flag("checked", box.checked);
+        out += box.flashColour != -1 ? " flash=" + ColourText(box.flashColour) : std::string();
+        out += '\n';
+    }
+    Section(out, "gap edits");
+    const tTippAufgabenListe& edits = document.GapEdits();
+    for (int i = 0; i < edits.Count(); ++i) {
+        const TPageEdit& edit = edits.Edit(i);
+        const std::size_t index = static_cast<std::size_t>(i);
+        const std::string hint = index < document.gapHints.size() ? document.gapHints[index] : std::string();
+        out += std::to_string(i) + ' ' + std::to_string(edit.Left()) + ',' + std::to_string(edit.Top()) +
+               ',' + std::to_string(edit.Width()) + ',' + std::to_string(edit.Height()) +
+               " lsg=" + ListText(edit.Lsg()) + " help=" + QuoteForDump(edit.Hilfe()) +
+               " tip=" + QuoteForDump(hint) + " reaction=" + QuoteForDump(edit.Command()) +
+               " color=" + ColourText(edit.Color()) + Flag("noborder", !edit.Border()) +
+               Flag("visible", edit.Visible()) + '\n';
+    }
+    Section(out, "drag task");
+    const tDragAufgabenListe& drag = document.dragTask;
+    out += "perrow=" + std::to_string(drag.BlocksPerRow()) + " width=" + std::to_string(drag.BlockWidth()) +
+           " left=" + std::to_string(drag.LeftEdge()) + " right=" + std::to_string(drag.RightEdge()) +
+           " y=" + std::to_string(document.dragAreaY) + '\n';
+    for (const tDragAufgabenListe::Block& block : drag.Blocks()) {
+        out += "block " + QuoteForDump(block.word) + '\n';
+    }
+    Section(out, "sentences");
+    for (int i = 0; i < document.sentences.SentenceCount(); ++i) {
+        const tSatzteilListe& sentence = document.sentences.Sentence(i);
+        const tSatzteilListe::Rect& r = sentence.Bounds();
+        out += std::to_string(i) + ' ' + RectText(PageRect{r.left, r.top, r.right, r.bottom}) + ' ' +
+               QuoteForDump(sentence.Solution()) + " parts=" + std::to_string(sentence.PartCount()) + '\n';
+    }
+}
+
+void DumpControls(std::string& out, const PageDocument& document) {
+    Section(out, "buttons");
+    const tButtonListe& buttons = document.Buttons();
+    for (int i = 0; i < buttons.Count(); ++i) {
+        const tXColorButton& button = buttons.Button(i);
+        out += std::to_string(i) + ' ' + std::to_string(button.Left()) + ',' + std::to_string(button.Top()) +
+               ',' + std::to_string(button.Width()) + ',' + std::to_string(button.Height()) +
+               " caption=" + QuoteForDump(button.Caption()) + " href=" + QuoteForDump(button.Befehl()) +
+               " color=" + ColourText(button.Color()) + " flash=" + ColourText(button.FlashColor()) +
+               Flag("3d", button.MouseOver3D()) + '\n';
+    }
+    Section(out, "multiple choice");
+    if (const TXMultipleChoice* grid = document.MultipleChoice()) {
+        out +=
+            std::to_string(grid->Left()) + ',' + std::to_string(grid->Top()) +
+            " cell=" + std::to_string(grid->CellWidth()) + 'x' + std::to_string(grid->CellHeight()) +
+            " dim=" + std::to_string(grid->Zeilen()) + ',' + std::to_string(grid->Spalten()) +
+            " active=" + ColourText(grid->ActiveColor()) + " inactive=" + ColourText(grid->InActiveColor()) +
+            " highlight=" + ColourText(grid->HighlightColor()) +
+            " reaction=" + QuoteForDump(document.choiceReaction) + " items=" + ListText(grid->Items()) + '\n';
+    }
+    Section(out, "input");
+    if (document.textInput) {
+        const PageTextInput& input = *document.textInput;
+        out += std::to_string(input.x) + ',' + std::to_string(input.y) + ',' + std::to_string(input.width) +
+               ',' + std::to_string(input.height) + " name=" + QuoteForDump(input.name) +
+               " text=" + QuoteForDump(input.text) + " color=" + ColourText(input.colour) +
+               Flag("noborder", !input.border) + '\n';
+    }
+    Section(out, "recorder");
+    if (document.hasRecorder) {
+        const PageRecorderSettings& recorder = document.recorderSettings;
+        out += "rec=" + (recorder.recordButton ? RectText(*recorder.recordButton) : std::string("-")) +
+               " play=" + (recorder.playButton ? RectText(*recorder.playButton) : std::string("-")) +
+               " pictures=" + QuoteForDump(recorder.pictures) +
+               " color=" + (recorder.colour ? ColourText(*recorder.colour) : std::string("-")) +
+               " max=" + std::to_string(recorder.maxSeconds) + '\n';
+    }
+    Section(out, "slide box");
+    if (document.slideBox) {
+        const PageSlideBox& slides = *document.slideBox;
+        out += "pictures=" + std::to_string(slides.pictures.size()) + " zone1=" + RectText(slides.zone1) +
+               " zone2=" + (slides.zone2 ? RectText(*slides.zone2) : std::string("-")) +
+               " speed=" + std::to_string(slides.intervalMs) + '\n';
+    }
+    Section(out, "destination");
+    out += RectText(document.destination) + '\n';
+}
+
+const char* RectangleKindName(RectangleKind kind) {
+    switch (kind) {
+    case RectangleKind::Link:
+        return "";
+    case RectangleKind::Unnamed:
+        return " unnamed";
+    case RectangleKind::Hover:
+        return " hover";
+    }
+    return "";
+}
+
 } // namespace
 
 std::string QuoteForDump(std::string_view text) {
@@ -212,7 +374,9 @@ std::string DumpDocument(const PageDocument& document) {
     aliases("link aliases", document.linkAliases);
     Section(out, "named rectangles");
     for (int i = 0; i < document.namedRectangles.Count(); ++i) {
-        out += std::to_string(i) + ' ' + QuoteForDump(document.namedRectangles.NameAt(i)) + '\n';
+        const NamedRectangle& rectangle = document.namedRectangles.At(i);
+        out += std::to_string(i) + ' ' + QuoteForDump(rectangle.name) + RectangleKindName(rectangle.kind) +
+               (rectangle.place ? " at " + RectText(*rectangle.place) : std::string()) + '\n';
     }
     Section(out, "named styles");
     for (int i = 0; i < document.namedStyles.Count(); ++i) {
@@ -257,7 +421,11 @@ std::string DumpDocument(const PageDocument& document) {
     out +=
         std::to_string(document.autoJump.milliseconds) + ' ' + QuoteForDump(document.autoJump.target) + '\n';
     Section(out, "background");
-    out += QuoteForDump(document.backgroundPicture) + (document.formColour ? " form" : "") + '\n';
+    out += QuoteForDump(document.backgroundPicture) + (document.formColour ? " form" : "") +
+           (document.background.Empty() ? "" : " loaded") + '\n';
+    DumpBoxes(out, document);
+    DumpExercises(out, document);
+    DumpControls(out, document);
     Section(out, "flags");
     out += std::string("composited=") + (document.compositedPainting ? "1" : "0") + '\n';
     return out;

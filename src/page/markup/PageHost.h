@@ -1,7 +1,7 @@
 #pragma once
 // What the parser needs from the page's owner: answers to special codes and picture requests,
 // and access to files. The page control implements it for the application; DiskPageHost reads
-// plain files and serves tests and tools.
+// page files (packed or plain) through the page-file loader and serves tests and tools.
 
 #include "page/render/TXBitmap.h"
 

@@ -13,6 +13,10 @@ void PageParser::Parse(std::string_view text, ParseMode mode) {
         m_document.lastStyle = TextStyle{};
         m_pendingSpace = PendingSpace{};
         m_tagSerial = -1;
+        m_aborted = false;
+    }
+    if (m_aborted) {
+        return;
     }
     m_document.skipping = false;
     m_document.titleMode = false;

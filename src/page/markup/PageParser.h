@@ -43,6 +43,10 @@ public:
     bool EnterInclude();
     void LeaveInclude() { --m_includeDepth; }
     PendingSpace& Pending() { return m_pendingSpace; }
+    // Ends the parse of the page (included texts too) after the current tag; what was parsed
+    // so far stays. A fresh parse starts again.
+    void Abort() { m_aborted = true; }
+    bool Aborted() const { return m_aborted; }
 
 private:
     PageDocument& m_document;
@@ -50,6 +54,7 @@ private:
     TagTable m_tags;
     PendingSpace m_pendingSpace;
     int m_includeDepth = 0;
+    bool m_aborted = false;
     // Numbers the tags of the page, included text too, so that "a tag stood between" compares
     // never mistake a tag of an included text for none.
     std::int32_t m_tagSerial = -1;

@@ -15,8 +15,31 @@ bool HasDrive(std::string_view name) {
     return letterDrive || name.starts_with("\\\\");
 }
 
-// The page folder with its last folder removed; the separator before that folder stays.
+// The length of the root part of a folder: "C:\", "\\server\share\" or "/"; 0 for none.
+std::size_t RootLength(std::string_view folder) {
+    if (folder.size() >= 2 && folder[1] == ':' && std::isalpha(static_cast<unsigned char>(folder[0]))) {
+        return folder.size() >= 3 && IsPathSeparator(folder[2]) ? 3 : 2;
+    }
+    if (folder.starts_with("\\\\")) {
+        std::size_t end = 2;
+        for (int part = 0; part < 2 && end < folder.size(); ++part) {
+            end = folder.find_first_of("\\/", end + (part == 0 ? 0 : 1));
+            if (end == std::string_view::npos) {
+                return folder.size();
+            }
+        }
+        return std::min(end + 1, folder.size());
+    }
+    return !folder.empty() && folder.front() == '/' ? 1 : 0;
+}
+
+// The page folder with its last folder removed; the separator before that folder stays. A root
+// has no parent and stays as it is.
 std::string ParentFolder(std::string_view folder) {
+    const std::size_t root = RootLength(folder);
+    if (folder.size() <= root) {
+        return std::string(folder);
+    }
     std::size_t end = folder.size();
     if (end > 0 && IsPathSeparator(folder[end - 1])) {
         --end;
@@ -52,6 +75,9 @@ std::string ResolvePagePath(std::string_view pageFolder, std::string_view name) 
         }
         name = name.substr(file + 5);
         name = name.substr(0, name.find(' '));
+        if (name.empty()) {
+            return {};
+        }
     }
     // An absolute path of this system, such as one built from the page folder earlier.
     if (name.starts_with('/')) {
@@ -79,6 +105,10 @@ std::string ResolvePagePath(std::string_view pageFolder, std::string_view name) 
         rest.remove_prefix(3);
     }
     return kept + folder + std::string(rest);
+}
+
+bool IsAbsolutePagePath(std::string_view path) {
+    return HasDrive(path) || path.starts_with('/');
 }
 
 std::string NumberedPageName(std::string_view currentFile, int step) {

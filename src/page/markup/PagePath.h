@@ -12,7 +12,13 @@ namespace qor {
 // "ex ... file=name ..." names the exercise file `name`; "/" becomes "\"; a name with a drive
 // ("C:"), a "\\server" prefix or a leading "/" (an absolute path on this system) stays as it is;
 // a leading "\" hangs the name below the page folder; each leading "..\" climbs one folder.
+// Climbing stops at the root ("C:\", "\\server\share\", "/"), as it does on Windows; an
+// exercise reference whose "file=" names nothing gives an empty path, like one without "file=".
 std::string ResolvePagePath(std::string_view pageFolder, std::string_view name);
+
+// Whether `path` names its file without the page folder: a drive, a "\\server" prefix, or on this
+// system a leading "/".
+bool IsAbsolutePagePath(std::string_view path);
 
 // The numbered page next to `currentFile`: the two digits before the extension dot (or the one
 // digit, or 0) are stepped by `step` (+1 or -1); two digits stay two digits.

@@ -50,7 +50,7 @@ void PageScanner::Run() {
             continue;
         }
         if (tagStart) {
-            if (!ReadTag()) {
+            if (!ReadTag() || m_parser.Aborted()) {
                 break;
             }
             continue;

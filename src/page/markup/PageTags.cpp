@@ -108,7 +108,12 @@ void BodyTag(TagContext& context) {
             colours.blockBackground = colour();
             break;
         case kBackgroundPicture:
+            // A background that does not load leaves the page plain, without a message.
             document.backgroundPicture = document.pageFolder + *value;
+            document.background = TXBitmap();
+            if (!document.ReadPicture(document.backgroundPicture, document.background)) {
+                document.background = TXBitmap();
+            }
             break;
         case kChoiceActive:
             colours.choiceActive = colour();

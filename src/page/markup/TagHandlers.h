@@ -1,7 +1,10 @@
 #pragma once
 // The handlers of the tag table, grouped by the file that implements them.
 
+#include "page/controls/TXControl.h"
 #include "page/markup/TagTable.h"
+#include "page/markup/ValueSyntax.h"
+#include "page/render/TXCanvas.h"
 
 #include <string>
 #include <string_view>
@@ -64,6 +67,32 @@ void IncludeTag(TagContext& context);
 void AliasTag(TagContext& context);
 void DefineTag(TagContext& context);
 void ColorsTag(TagContext& context);
+
+// BoxTags.cpp
+void BoxTag(TagContext& context);
+void EllipseTag(TagContext& context);
+void CheckBoxTag(TagContext& context);
+
+// TaskTags.cpp
+// A GAP and A DRAG, called by LinkTag when it meets the attribute.
+void GapLink(TagContext& context);
+void DragLink(TagContext& context);
+void EditTag(TagContext& context);
+void KlotzTag(TagContext& context);
+void SatzTag(TagContext& context);
+
+// ControlTags.cpp
+void ButtonTag(TagContext& context);
+void MultipleTag(TagContext& context);
+void InputTag(TagContext& context);
+void RecorderTag(TagContext& context);
+// The style's text colour with the page colour markers resolved.
+Colour ResolveTextColour(const PageDocument& document, const TextStyle& style);
+// The font of the style, in its resolved text colour: what embedded controls take.
+TXFont CurrentFont(const PageDocument& document, const TextStyle& style);
+// Moves and sizes a control by COORDS: undefined items keep the control's current values, and
+// the size stays within the page.
+void PlaceControl(TXControl& control, const Coordinates& place, const PageDocument& document);
 
 // '$name' stands for the value of macro name; anything else stays as it is.
 std::string ReplaceMacroReference(const PageDocument& document, std::string_view value);

@@ -43,8 +43,6 @@ TagTable TagTable::Standard() {
     const auto align = [](TextAlignment alignment) {
         return [alignment](TagContext& context) { SetAlignment(context, alignment); };
     };
-    // Tags still to come have an entry without a handler, so that they count as known tags.
-    const TagHandler later;
     const TagHandler noEffect;
 
     table.Add("/IF", TagMatch::Exact, WhileSkipping::Acts, EndIfTag);
@@ -59,7 +57,7 @@ TagTable TagTable::Standard() {
     exact("XSTYLE", noEffect);
     exact("MAP", MapTag);
     exact("AREA", AreaTag);
-    exact("KLOTZ", later); // drag task settings
+    exact("KLOTZ", KlotzTag);
     exact("INV", InverseTag);
     exact("/INV", EndInverseTag);
     exact("CLEAR", ClearTag);
@@ -77,8 +75,8 @@ TagTable TagTable::Standard() {
     exact("/EM", EndEmphasisTag);
     exact("HR", HorizontalRuleTag);
     prefix("X", PositionTag);
-    exact("BOX", later);     // boxes with text, links and slide shows
-    exact("ELLIPSE", later); // elliptic boxes
+    exact("BOX", BoxTag);
+    exact("ELLIPSE", EllipseTag);
     prefix("H", HeadingTag);
     prefix("/H", EndHeadingTag);
     exact("P", ParagraphTag);
@@ -97,9 +95,9 @@ TagTable TagTable::Standard() {
     exact("BODY", BodyTag);
     exact("CENTER", align(TextAlignment::Centre));
     exact("/CENTER", align(TextAlignment::Left));
-    exact("BUTTON", later);   // embedded push buttons
-    exact("MULTIPLE", later); // the multiple-choice grid
-    exact("EDIT", later);     // gap-fill edits at fixed positions
+    exact("BUTTON", ButtonTag);
+    exact("MULTIPLE", MultipleTag);
+    exact("EDIT", EditTag);
     exact("INCLUDE", IncludeTag);
     exact("ALIAS", AliasTag);
     exact("DEFINE", DefineTag);
@@ -107,11 +105,11 @@ TagTable TagTable::Standard() {
     exact("BLOCK", align(TextAlignment::Justified));
     exact("RIGHT", align(TextAlignment::Right));
     exact("ONCLICK", OnClickTag);
-    exact("CHECKBOX", later); // check boxes
-    exact("INPUT", later);    // the text input
-    exact("RECORDER", later); // the sound recorder panel
+    exact("CHECKBOX", CheckBoxTag);
+    exact("INPUT", InputTag);
+    exact("RECORDER", RecorderTag);
     prefix("+", NamedStyleTag);
-    exact("SATZ", later); // sentence-building tasks
+    exact("SATZ", SatzTag);
     return table;
 }
 

@@ -54,18 +54,18 @@ QString QtFontService::FamilyFor(std::string_view fontName) {
     return {};
 }
 
-QFont QtFontService::FontFor(const FontSpec& spec) {
-    QString family = FamilyFor(spec.name);
+QFont QtFontService::FontFor(const FontSpec& request) {
+    QString family = FamilyFor(request.name);
     if (family.isEmpty())
         family = QStringLiteral("Liberation Serif");
     QFont font(family);
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setHintingPreference(QFont::PreferNoHinting);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    int pixels = spec.height > 0 ? spec.height : 1;
-    if (spec.heightIsCell) {
+    font.setBold(request.bold);
+    font.setItalic(request.italic);
+    font.setUnderline(request.underline);
+    int pixels = request.height > 0 ? request.height : 1;
+    if (request.heightIsCell) {
         // A cell height includes the internal leading: scale the em size down to fit.
         font.setPixelSize(100);
         QFontMetrics metrics(font);

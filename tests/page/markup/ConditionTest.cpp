@@ -74,6 +74,16 @@ TEST(Conditions, ExerciseFlagMakesExTrue) {
     EXPECT_EQ(Words(page.document), "a|b");
 }
 
+TEST(Conditions, ElseAfterExFollowsTheExerciseFlag) {
+    // An exercise item shows only the IF part, any other page only the ELSE part.
+    for (bool exercise : {true, false}) {
+        TestPage page;
+        page.document.exerciseItem = exercise;
+        page.Parse("<IF #ex>Aufgabe<ELSE>Einleitung</IF>Ende");
+        EXPECT_EQ(Words(page.document), exercise ? "Aufgabe|Ende" : "Einleitung|Ende");
+    }
+}
+
 TEST(Conditions, ConditionListSetsOnceAndClearsIgnoringCase) {
     ConditionList conditions;
     conditions.Set("next");

@@ -2,6 +2,7 @@
 // Shared pieces of the markup tests: a page host with files in memory, a page that parses
 // markup, and a message box that records instead of showing.
 
+#include "page/controls/TestControlHost.h"
 #include "page/markup/PageDocument.h"
 #include "page/markup/PageDump.h"
 #include "page/markup/PageHost.h"
@@ -80,6 +81,37 @@ struct TestPage {
         }
         return lines;
     }
+};
+
+// The lines of one "[section]" of the page dump.
+inline std::vector<std::string> SectionLines(const PageDocument& document, std::string_view section) {
+    const std::string dump = DumpDocument(document);
+    const std::string header = "[" + std::string(section) + "]\n";
+    std::vector<std::string> lines;
+    std::size_t at = dump.find(header);
+    if (at == std::string::npos) {
+        return lines;
+    }
+    at += header.size();
+    while (at < dump.size() && dump[at] != '[') {
+        const std::size_t end = dump.find('\n', at);
+        lines.push_back(dump.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
+// A test page whose controls live on a TestControlHost (declared first, so it outlives them).
+struct ControlPage {
+    TestControlHost controls;
+    TestPage page;
+    ControlPage() { page.document.SetControlHost(&controls); }
+    ~ControlPage() { page.document.SetControlHost(nullptr); }
+    ControlPage(const ControlPage&) = delete;
+    ControlPage& operator=(const ControlPage&) = delete;
+
+    PageDocument& Document() { return page.document; }
+    void Parse(std::string_view markup) { page.Parse(markup); }
 };
 
 } // namespace qor::test

@@ -1,0 +1,143 @@
+#include "page/sources/PageFile.h"
+
+#include "platform/Cp1252.h"
+#include "platform/WinPath.h"
+#include "platform/Zlib.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qor {
+
+namespace {
+
+std::string PageMessage(std::string_view path, std::string_view what) {
+    std::string message = "Die Seite ";
+    message += path;
+    message += what;
+    return message;
+}
+
+std::string TooLargeMessage(std::string_view path) {
+    return PageMessage(path, " ist zu groß."_cp);
+}
+
+std::string DamagedMessage(std::string_view path) {
+    return PageMessage(path, " ist beschädigt."_cp);
+}
+
+// The system's own description of `error`, as the learner sees it.
+std::string SystemErrorText(int error) {
+    return Cp1252FromUtf8(std::strerror(error));
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+enum class ReadResult { Ok, TooLarge, Failed };
+
+// Reads the whole file; on failure `error` holds errno.
+ReadResult ReadFileBytes(std::string_view path, std::string& bytes, int& error) {
+    const std::string native = NativePath(path).string();
+    FileDescriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0) {
+        error = errno;
+        return ReadResult::Failed;
+    }
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0) {
+        error = errno;
+        return ReadResult::Failed;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        error = EISDIR;
+        return ReadResult::Failed;
+    }
+    if (status.st_size > 0 && static_cast<std::uintmax_t>(status.st_size) > kMaxPageFileBytes)
+        return ReadResult::TooLarge;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return ReadResult::Failed;
+        }
+        if (got == 0)
+            return ReadResult::Ok;
+        // Checked while reading as well: the file may grow after its size was looked at.
+        if (bytes.size() + static_cast<std::size_t>(got) > kMaxPageFileBytes)
+            return ReadResult::TooLarge;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+} // namespace
+
+bool IsPackedPageFile(std::string_view path) {
+    const std::string extension = ExtensionPart(path);
+    return extension == ".htx" || extension == ".hqor" || extension == ".xtml" || extension == ".xtm";
+}
+
+bool IsExerciseFile(std::string_view path) {
+    return ExtensionPart(path) == ".qor";
+}
+
+bool PageTextFromBytes(std::string_view path, std::string_view bytes, std::string& text, std::string& error) {
+    text.clear();
+    error.clear();
+    if (IsPackedPageFile(path)) {
+        switch (InflateZlib(bytes, text, kMaxPageTextBytes)) {
+        case InflateStatus::Ok:
+            break;
+        case InflateStatus::TooLarge:
+            error = TooLargeMessage(path);
+            return false;
+        case InflateStatus::Truncated:
+        case InflateStatus::Corrupt:
+            error = DamagedMessage(path);
+            return false;
+        }
+    } else {
+        text.assign(bytes);
+    }
+    if (text.empty() || text.back() != '\r')
+        text += '\r';
+    return true;
+}
+
+bool LoadPageText(std::string_view path, std::string& text, std::string& error) {
+    text.clear();
+    error.clear();
+    std::string bytes;
+    int systemError = 0;
+    switch (ReadFileBytes(path, bytes, systemError)) {
+    case ReadResult::Ok:
+        return PageTextFromBytes(path, bytes, text, error);
+    case ReadResult::TooLarge:
+        error = TooLargeMessage(path);
+        return false;
+    case ReadResult::Failed:
+        error = SystemErrorText(systemError);
+        return false;
+    }
+    return false;
+}
+
+} // namespace qor

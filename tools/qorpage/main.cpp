@@ -6,6 +6,7 @@
 #include "page/markup/PageDump.h"
 #include "page/markup/PageHost.h"
 #include "page/markup/PageParser.h"
+#include "page/sources/PictureFile.h"
 #include "platform/Cp1252.h"
 #include "platform/MessagePresenter.h"
 #include "platform/WinPath.h"
@@ -114,10 +115,7 @@ int main(int argc, char** argv) {
     for (const std::string& condition : options.conditions) {
         document.conditions.Set(toPage(condition));
     }
-    // Pictures are not decoded here: a picture counts as loaded when its file exists.
-    document.pictures.SetReader([](std::string_view path, bool, bool resource, qor::TXBitmap&) {
-        return !resource && qor::FileExists(path);
-    });
+    document.SetPictureReader(qor::ReadPictureFile);
 
     qor::DiskPageHost host;
     qor::ParseFreshPage(document, host, text);

@@ -423,11 +423,11 @@ std::string DumpDocument(const PageDocument& document) {
     Section(out, "background");
     out += QuoteForDump(document.backgroundPicture) + (document.formColour ? " form" : "") +
            (document.background.Empty() ? "" : " loaded") + '\n';
+    Section(out, "flags");
+    out += std::string("composited=") + (document.compositedPainting ? "1" : "0") + '\n';
     DumpBoxes(out, document);
     DumpExercises(out, document);
     DumpControls(out, document);
-    Section(out, "flags");
-    out += std::string("composited=") + (document.compositedPainting ? "1" : "0") + '\n';
     return out;
 }
 

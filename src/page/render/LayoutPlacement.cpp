@@ -14,6 +14,8 @@ namespace qor {
 
 namespace {
 
+constexpr long long kMaxHoverImagePixels = 4'000'000;
+
 PageRect ElementRect(const LayoutElement& element, int left) {
     return PageRect{left, element.Top(), ClampCoordinate(static_cast<std::int64_t>(left) + element.width),
                     element.Bottom()};
@@ -132,7 +134,9 @@ void PageLayout::PlaceHoverPicture(PageDocument& document, int index, int name) 
     entry.rect = ElementRect(element, aligned ? style.leftMargin : element.x);
     const TXBitmap* picture = PictureOf(document, style.pictureIndex);
     const TXBitmap* second = PictureOf(document, style.secondPicture);
-    if (picture != nullptr && second != nullptr && element.width > 0 && element.height > 0) {
+    // Very large pictures keep no hover images: they would cost more memory than any screen shows.
+    const long long pixels = static_cast<long long>(element.width) * element.height;
+    if (picture != nullptr && second != nullptr && pixels > 0 && pixels <= kMaxHoverImagePixels) {
         entry.normalImage = Scaled(*picture, element.width, element.height);
         entry.highlightImage = Scaled(*second, element.width, element.height);
     }

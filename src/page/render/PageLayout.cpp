@@ -3,6 +3,7 @@
 
 #include "page/render/PageLayout.h"
 
+#include "page/controls/tTippAufgabenListe.h"
 #include "page/markup/PageDocument.h"
 #include "page/render/PageMeasure.h"
 
@@ -165,9 +166,9 @@ void PageLayout::EndLine(PageDocument& document, const OpenLine& line, int last)
     const int ascent = spacing < 0 ? -spacing * 2 / 3 : line.ascent;
     int baseLine = ClampCoordinate(static_cast<std::int64_t>(r.currentY) + ascent);
     if (head.tabbedLineStart) {
-        baseLine = r.savedY;
+        baseLine = r.columnBaseLine;
     } else {
-        r.savedY = baseLine;
+        r.columnBaseLine = baseLine;
     }
     r.documentHeight = std::max(r.documentHeight, baseLine);
 

@@ -29,7 +29,10 @@ struct LayoutSettings {
 struct LayoutRegisters {
     int currentY = kFirstBaseLineY;
     int documentHeight = kFirstBaseLineY;
-    int savedY = kFirstBaseLineY;
+    int savedY = kFirstBaseLineY; // BOX y -1 stores the current y here, -2 restores it
+    // The base line of the last line, which a justified tabbed word's line shares. Kept apart from
+    // the boxes' saved y: otherwise every line would overwrite what a BOX with y -1 stored.
+    int columnBaseLine = kFirstBaseLineY;
     int lastLineHeight = 0;
     int lastAscent = 0;
 };

@@ -3,6 +3,7 @@
 // gap words), and the widths of glued runs.
 
 #include "page/render/LayoutElement.h"
+#include "platform/Fonts.h"
 
 #include <string_view>
 #include <vector>

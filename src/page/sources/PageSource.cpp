@@ -12,7 +12,7 @@
 namespace qor {
 
 PageSource::PageSource(PageDocument& document, PageHost& host) : m_document(document), m_host(host) {
-    m_document.pictures.SetReader(ReadPictureFile);
+    m_document.SetPictureReader(ReadPictureFile);
 }
 
 void PageSource::SetProgramFolder(std::string_view folder) {

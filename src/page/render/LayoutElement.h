@@ -37,7 +37,7 @@ struct LayoutElement : tFormatted_text {
     int runWidth = 0; // the whole glued run's width, on the run's first word (0 elsewhere)
     int x = 0;
     int baseLine = 0;
-    int dragBlock = -1;          // drag words: the block the drag task made for this gap
+    int dragBlock = -1;           // drag words: the block the drag task made for this gap
     bool tabbedLineStart = false; // a justified tabbed word that shares the previous line's base line
 
     bool IsWord() const { return kind == ElementKind::Word; }

@@ -36,7 +36,8 @@ TXBitmap Scaled(const TXBitmap& source, int width, int height) {
 }
 
 TXBitmap Cut(const TXBitmap& source, const tArea& area) {
-    TXBitmap result(std::clamp(area.width, 1, TXBitmap::kMaxSide), std::clamp(area.height, 1, TXBitmap::kMaxSide));
+    TXBitmap result(std::clamp(area.width, 1, TXBitmap::kMaxSide),
+                    std::clamp(area.height, 1, TXBitmap::kMaxSide));
     TXCanvas(result).CopyRect(TXRect{0, 0, result.Width(), result.Height()}, source,
                               TXRect{area.x, area.y, area.x + result.Width(), area.y + result.Height()});
     return result;
@@ -92,11 +93,13 @@ void PageLayout::PlaceElement(PageDocument& document, int index) {
     } else if (element.kind == ElementKind::Image && style.secondPicture >= 0) {
         PlaceHoverPicture(document, index, -1);
     }
-    if (element.IsWord() && style.boxIndex >= 0 && static_cast<std::size_t>(style.boxIndex) < document.boxes.size()) {
+    if (element.IsWord() && style.boxIndex >= 0 &&
+        static_cast<std::size_t>(style.boxIndex) < document.boxes.size()) {
         PageBoxRecord& box = document.boxes[static_cast<std::size_t>(style.boxIndex)];
         if (box.automaticHeight) {
             // The base line of the word's line, so the box takes in the line it stands on.
-            box.height = std::max(0, ClampCoordinate(static_cast<std::int64_t>(element.baseLine) - box.y + 4));
+            box.height =
+                std::max(0, ClampCoordinate(static_cast<std::int64_t>(element.baseLine) - box.y + 4));
         }
     }
 }

@@ -18,9 +18,9 @@
 namespace qor {
 
 struct LinkRectangle {
-    int name = -1;     // index into the document's named rectangles, -1 for none
-    int element = -1;  // the layout element it belongs to, -1 for boxes and image-map areas
-    PageRect rect;     // document coordinates, edges inclusive
+    int name = -1;    // index into the document's named rectangles, -1 for none
+    int element = -1; // the layout element it belongs to, -1 for boxes and image-map areas
+    PageRect rect;    // document coordinates, edges inclusive
     bool hover = false;
     std::string target; // set for image-map areas, whose targets are not named by the parser
     TXBitmap normalImage;

@@ -25,8 +25,9 @@ Colour ResolvePageColour(Colour colour, const PageDocument& document) {
     }
     if ((colour & 0xFF000000) == kPaletteEntryBase) {
         const int entry = colour & 0xFFFFFF;
-        return entry < static_cast<int>(kStandardPalette.size()) ? kStandardPalette[static_cast<std::size_t>(entry)]
-                                                                   : 0;
+        return entry < static_cast<int>(kStandardPalette.size())
+                   ? kStandardPalette[static_cast<std::size_t>(entry)]
+                   : 0;
     }
     return colour & 0xFFFFFF;
 }

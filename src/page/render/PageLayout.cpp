@@ -101,12 +101,15 @@ void PageLayout::BreakLines(PageDocument& document) {
         const bool tabbed = element.IsWord() && element.tabPosition != 0;
         if (tabbed && element.style.alignment == TextAlignment::Justified) {
             // Justified text set in columns: each tabbed word opens a line on the same base line.
-            const bool ended = i > line.first;
-            if (ended) {
+            // A line that holds only the break before the word has no base line to share: the
+            // word then simply goes on in it, as the first column of a new row.
+            const LayoutElement& head = m_elements[static_cast<std::size_t>(line.first)];
+            const bool onlyBreak = i == line.first + 1 && EndsLine(head.kind);
+            if (i > line.first && !onlyBreak) {
                 EndLine(document, line, i - 1);
+                startLine(i);
+                element.tabbedLineStart = true;
             }
-            startLine(i);
-            element.tabbedLineStart = ended;
         }
         line.lineSpacing = LineSpacingOf(element.style);
         const int lineWidth = LineWidth(element.style);
@@ -123,8 +126,8 @@ void PageLayout::BreakLines(PageDocument& document) {
                 x = 0;
                 pendingSpace = 0;
             }
-            const std::int64_t needed =
-                std::max(element.runWidth, element.width) + static_cast<std::int64_t>(line.tabOffset) + x + pendingSpace;
+            const std::int64_t needed = std::max(element.runWidth, element.width) +
+                                        static_cast<std::int64_t>(line.tabOffset) + x + pendingSpace;
             if (needed > lineWidth && i > line.first) {
                 EndLine(document, line, i - 1);
                 startLine(i);
@@ -171,6 +174,7 @@ void PageLayout::EndLine(PageDocument& document, const OpenLine& line, int last)
         r.columnBaseLine = baseLine;
     }
     r.documentHeight = std::max(r.documentHeight, baseLine);
+    r.currentY = baseLine; // the register follows the base line; the line's descent comes below
 
     LayoutElement& tail = m_elements[static_cast<std::size_t>(last)];
     if (tail.IsSpace()) {
@@ -181,8 +185,8 @@ void PageLayout::EndLine(PageDocument& document, const OpenLine& line, int last)
     placed.ascent = ascent;
     PlaceLine(document, placed, last, baseLine);
 
-    const bool onlyBreak = line.first == last && (head.kind == ElementKind::LineBreak ||
-                                                   head.kind == ElementKind::Paragraph);
+    const bool onlyBreak =
+        line.first == last && (head.kind == ElementKind::LineBreak || head.kind == ElementKind::Paragraph);
     std::int64_t y = r.currentY;
     if (onlyBreak) {
         y += r.lastLineHeight;

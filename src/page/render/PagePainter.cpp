@@ -8,7 +8,8 @@
 
 namespace qor {
 
-PagePainter::PagePainter(PageDocument& document, PageLayout& layout) : m_document(document), m_layout(layout) {}
+PagePainter::PagePainter(PageDocument& document, PageLayout& layout)
+    : m_document(document), m_layout(layout) {}
 
 PagePainter::~PagePainter() = default;
 
@@ -23,10 +24,16 @@ void PagePainter::Render(const PaintSettings& settings) {
     m_picturePlaces.clear();
     const int width = std::clamp(settings.controlWidth, 1, TXBitmap::kMaxSide);
     const int height = BufferHeight(settings.clientHeight, m_layout.DocumentHeight());
-    m_buffer.Resize(width, height);
+    // The buffers are kept from page to page: fresh memory of this size costs more than the
+    // whole rest of a page switch. Everything in them is painted over below.
+    if (m_buffer.Width() != width || m_buffer.Height() != height) {
+        m_buffer.Resize(width, height);
+    }
     const bool composited = m_document.compositedPainting;
     if (composited) {
-        m_composite.Resize(width, height);
+        if (m_composite.Width() != width || m_composite.Height() != height) {
+            m_composite.Resize(width, height);
+        }
     } else {
         m_composite = TXBitmap();
     }

@@ -71,7 +71,7 @@ private:
     int PaintFlashingRun(int first);
     void PaintWord(int index, const LayoutElement& element, std::int32_t colourOverride);
     void IndexWord(const LayoutElement& element);
-    bool StartsFlashingRun(int index) const;
+    bool InFlashingRun(int index) const;
     // [Tasks] PaintTasks.cpp
     void PaintDragTask();
     void PaintSentences();

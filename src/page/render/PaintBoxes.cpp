@@ -101,7 +101,8 @@ void PagePainter::PaintBox(TXBitmap& target, const PageBoxRecord& box) {
         if (box.opacity != 255 || box.mode != 0) {
             if (box.filled) {
                 target.SetXAlpha(box.opacity);
-                target.AntiAliasedBlendedRoundRect(x1, y1, x2, y2, box.radius, box.radius, box.mode, brush.colour);
+                target.AntiAliasedBlendedRoundRect(x1, y1, x2, y2, box.radius, box.radius, box.mode,
+                                                   brush.colour);
                 target.SetXAlpha(255);
             }
             if (!pen.none) {
@@ -143,7 +144,8 @@ void PagePainter::PaintHoverBoxes() {
         if (area.Empty()) {
             continue;
         }
-        entry.normalImage = Tinted(area, box.offColour, box.offColour == kNoHoverColour ? -1 : box.offColour2);
+        entry.normalImage =
+            Tinted(area, box.offColour, box.offColour == kNoHoverColour ? -1 : box.offColour2);
         entry.highlightImage = Tinted(area, box.onColour, box.onColour2);
         PutArea(m_buffer, entry.normalImage, entry.rect.left, entry.rect.top);
     }

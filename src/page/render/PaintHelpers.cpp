@@ -24,7 +24,8 @@ void PutArea(TXBitmap& target, const TXBitmap& image, int x, int y) {
     }
 }
 
-TXBitmap ScaledVisiblePart(const TXBitmap& target, int& x, int& y, int width, int height, const TXBitmap& source) {
+TXBitmap ScaledVisiblePart(const TXBitmap& target, int& x, int& y, int width, int height,
+                           const TXBitmap& source) {
     if (width <= 0 || height <= 0 || source.Empty()) {
         return TXBitmap();
     }
@@ -38,7 +39,8 @@ TXBitmap ScaledVisiblePart(const TXBitmap& target, int& x, int& y, int width, in
     TXBitmap part(static_cast<int>(right - left), static_cast<int>(bottom - top));
     for (long long ty = top; ty < bottom; ++ty) {
         const long long sy = ((ty - y) * 2 + 1) * source.Height() / (2LL * height);
-        const std::uint8_t* sourceRow = source.Row(static_cast<int>(std::clamp<long long>(sy, 0, source.Height() - 1)));
+        const std::uint8_t* sourceRow =
+            source.Row(static_cast<int>(std::clamp<long long>(sy, 0, source.Height() - 1)));
         std::uint8_t* row = part.Row(static_cast<int>(ty - top));
         for (long long tx = left; tx < right; ++tx) {
             const long long sx = ((tx - x) * 2 + 1) * source.Width() / (2LL * width);

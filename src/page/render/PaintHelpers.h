@@ -22,7 +22,8 @@ void PutArea(TXBitmap& target, const TXBitmap& image, int x, int y);
 void StretchClipped(TXBitmap& target, int x, int y, int width, int height, const TXBitmap& source);
 // The part of that scaled picture that lies inside the target, as a bitmap of its own; `x` and
 // `y` move to where it goes.
-TXBitmap ScaledVisiblePart(const TXBitmap& target, int& x, int& y, int width, int height, const TXBitmap& source);
+TXBitmap ScaledVisiblePart(const TXBitmap& target, int& x, int& y, int width, int height,
+                           const TXBitmap& source);
 
 // `area` with its dark parts turned towards `dark` and its bright parts towards `bright` (a
 // colour of -1 leaves that side).

@@ -41,8 +41,8 @@ void PagePainter::PaintPicture(TXBitmap& target, int index) {
     }
     const int left = ClampCoordinate(x);
     const int top = element.Top();
-    m_picturePlaces.push_back(PicturePlace{index, style.pictureIndex,
-                                           PageRect{left, top, ClampCoordinate(x + width), element.Bottom()}});
+    m_picturePlaces.push_back(PicturePlace{
+        index, style.pictureIndex, PageRect{left, top, ClampCoordinate(x + width), element.Bottom()}});
 
     const bool effects = style.cornerRadius > 0 || style.opacity < 255 || style.pictureMode != 0;
     if (effects) {
@@ -57,7 +57,8 @@ void PagePainter::PaintPicture(TXBitmap& target, int index) {
         if (!source->Empty()) {
             target.SetXAlpha(style.opacity);
             target.SetXColor(style.pictureColour & 0xFFFFFF);
-            target.RoundedBlendedDraw(drawX, drawY, *source, style.pictureMode, style.cornerRadius, style.cornerRadius);
+            target.RoundedBlendedDraw(drawX, drawY, *source, style.pictureMode, style.cornerRadius,
+                                      style.cornerRadius);
             target.SetXAlpha(255);
         }
     } else if (style.scalePercent != 100) {
@@ -72,11 +73,13 @@ void PagePainter::PaintPicture(TXBitmap& target, int index) {
             LinkRectangle& entry = m_layout.Links().At(entryIndex);
             const TXBitmap area = CopyArea(target, PageRect{left, top, left + width, top + height});
             entry.normalImage = area;
-            entry.highlightImage = Tinted(area, (style.secondPicture - kSecondPictureColourBase) & 0xFFFFFF, -1);
+            entry.highlightImage =
+                Tinted(area, (style.secondPicture - kSecondPictureColourBase) & 0xFFFFFF, -1);
         }
     }
     if (!style.alternativeText.empty()) {
-        m_words.AddPhrase(style.alternativeText, PageRect{left, top, ClampCoordinate(x + width), element.Bottom()});
+        m_words.AddPhrase(style.alternativeText,
+                          PageRect{left, top, ClampCoordinate(x + width), element.Bottom()});
     }
 }
 

@@ -25,7 +25,8 @@ void PagePainter::PaintDragTask() {
     look.font.colour = m_document.colorTXT;
     for (const LayoutElement& element : m_layout.Elements()) {
         if (element.IsDragWord()) {
-            look.font = TXFont{StyleFont(element.style), ResolvePageColour(element.style.block.textColour, m_document)};
+            look.font = TXFont{StyleFont(element.style),
+                               ResolvePageColour(element.style.block.textColour, m_document)};
             break;
         }
     }

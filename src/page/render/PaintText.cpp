@@ -16,8 +16,8 @@ namespace {
 constexpr std::string_view kPlaceholder = "\xFF"; // ÿ alone stands for nothing
 
 PageRect WordRect(const LayoutElement& element) {
-    return PageRect{element.x, element.Top(), ClampCoordinate(static_cast<std::int64_t>(element.x) + element.width),
-                    element.Bottom()};
+    return PageRect{element.x, element.Top(),
+                    ClampCoordinate(static_cast<std::int64_t>(element.x) + element.width), element.Bottom()};
 }
 
 bool DrawnAsText(const LayoutElement& element) {
@@ -40,7 +40,7 @@ void PagePainter::PaintElements() {
         if (element.kind == ElementKind::CheckBox) {
             PaintCheckBox(i);
         } else if (DrawnAsText(element)) {
-            if (StartsFlashingRun(i)) {
+            if (InFlashingRun(i)) {
                 i = PaintFlashingRun(i);
                 continue;
             }
@@ -69,9 +69,10 @@ void PagePainter::PaintCheckBox(int index) {
     canvas.FillRect(TXRect{x + 2, y + 2, x + size - 2, y + size - 2}, checkBox.checked ? 0x000000 : 0xFFFFFF);
 }
 
-bool PagePainter::StartsFlashingRun(int index) const {
+bool PagePainter::InFlashingRun(int index) const {
     const LayoutElement& element = m_layout.Element(index);
-    if (!DrawnAsText(element) || element.style.linkRectangle < 0 || element.style.block.flashColour == -1) {
+    if (!(element.IsWord() || element.IsSpace()) || element.style.linkRectangle < 0 ||
+        element.style.block.flashColour == -1) {
         return false;
     }
     const int entry = m_layout.Links().EntryOfElement(index);
@@ -80,12 +81,14 @@ bool PagePainter::StartsFlashingRun(int index) const {
 
 int PagePainter::PaintFlashingRun(int first) {
     int last = first;
-    while (last + 1 < static_cast<int>(m_layout.Elements().size()) && StartsFlashingRun(last + 1)) {
+    while (last + 1 < static_cast<int>(m_layout.Elements().size()) && InFlashingRun(last + 1)) {
         ++last;
     }
     LinkRectangles& links = m_layout.Links();
     // Normal image, the run in its flash colour as the highlighted image, the normal image back,
-    // and the run in its own colours: the page only ever copies the two images afterwards.
+    // and the run in its own colours: the page only ever copies the two images afterwards. The
+    // normal image is taken again at the end: saved before the text was drawn, it would wipe the
+    // link off the page when the pointer leaves it.
     for (int i = first; i <= last; ++i) {
         LinkRectangle& entry = links.At(links.EntryOfElement(i));
         entry.normalImage = CopyArea(m_buffer, entry.rect);
@@ -107,6 +110,10 @@ int PagePainter::PaintFlashingRun(int first) {
         PaintWord(i, element, -1);
         IndexWord(element);
     }
+    for (int i = first; i <= last; ++i) {
+        LinkRectangle& entry = links.At(links.EntryOfElement(i));
+        entry.normalImage = CopyArea(m_buffer, entry.rect);
+    }
     return last;
 }
 
@@ -122,7 +129,8 @@ void PagePainter::PaintWord(int /*index*/, const LayoutElement& element, std::in
     TXCanvas canvas(m_buffer);
     if (element.IsDragWord()) {
         // The empty slot the learner drops a block into.
-        canvas.FillRect(TXRect{rect.left, rect.top, rect.right, rect.bottom}, m_document.pageColours.block & 0xFFFFFF);
+        canvas.FillRect(TXRect{rect.left, rect.top, rect.right, rect.bottom},
+                        m_document.pageColours.block & 0xFFFFFF);
         return;
     }
     if (!style.block.backgroundTransparent) {
@@ -133,7 +141,8 @@ void PagePainter::PaintWord(int /*index*/, const LayoutElement& element, std::in
     if (style.block.linkKind == 1) {
         font.underline = true;
     }
-    const Colour colour = colourOverride >= 0 ? colourOverride : ResolvePageColour(style.block.textColour, m_document);
+    const Colour colour =
+        colourOverride >= 0 ? colourOverride : ResolvePageColour(style.block.textColour, m_document);
     const int tracking = style.preformatted ? 0 : style.tracking;
     if (element.IsGapWord()) {
         // The word goes into the gap edit's background only: the edit shows it again once it is

@@ -53,7 +53,8 @@ void TLomoBox::CellSize(const std::vector<TXBitmap>& pictures, int& width, int& 
 void TLomoBox::DivideZone(const PageRect& zone, int cellWidth, int cellHeight, std::vector<Cell>& cells) {
     const long long zoneWidth = static_cast<long long>(zone.right) - zone.left;
     const long long zoneHeight = static_cast<long long>(zone.bottom) - zone.top;
-    if (cellWidth <= 0 || cellHeight <= 0 || zoneWidth <= 0 || zoneHeight <= 0 || zoneWidth % cellWidth != 0) {
+    if (cellWidth <= 0 || cellHeight <= 0 || zoneWidth <= 0 || zoneHeight <= 0 ||
+        zoneWidth % cellWidth != 0) {
         return;
     }
     const long long columns = zoneWidth / cellWidth;
@@ -67,7 +68,8 @@ void TLomoBox::DivideZone(const PageRect& zone, int cellWidth, int cellHeight, s
         const int x = static_cast<int>(zone.left + column * cellWidth);
         if (exact) {
             for (long long row = 0; row < rows && cells.size() < kMaxCells; ++row) {
-                cells.push_back(Cell{x, static_cast<int>(zone.top + row * cellHeight), cellWidth, cellHeight});
+                cells.push_back(
+                    Cell{x, static_cast<int>(zone.top + row * cellHeight), cellWidth, cellHeight});
             }
         } else {
             SplitColumn(x, zone.top, cellWidth, static_cast<int>(zoneHeight), cellHeight, cells);
@@ -101,7 +103,8 @@ void TLomoBox::PaintArea(TXBitmap& target, int x, int y, int width, int height, 
         canvas.FillRect(TXRect{x, y, x + width, y + height}, RandomColour());
         return;
     }
-    const TXBitmap& picture = *fitting[static_cast<std::size_t>(RandomBelow(static_cast<int>(fitting.size())))];
+    const TXBitmap& picture =
+        *fitting[static_cast<std::size_t>(RandomBelow(static_cast<int>(fitting.size())))];
     if (picture.Width() == width) {
         canvas.CopyRect(TXRect{x, y, x + width, y + height}, picture, TXRect{0, 0, width, height});
         return;

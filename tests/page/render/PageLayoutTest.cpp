@@ -29,11 +29,11 @@ struct LayoutCase {
 TEST(PageLayoutTest, PlacesWordsAsTheRulesSay) {
     const std::vector<LayoutCase> cases = {
         {"two words", "Hallo Welt", {{"Hallo", 8, kFirstBase}, {"Welt", 8 + 40 + 8, kFirstBase}}},
-        {"line break", "a<BR>b", {{"a", 8, kFirstBase}, {"b", 8, 33}}},
+        {"line break", "a<BR>b", {{"a", 8, kFirstBase}, {"b", 8, 45}}},
         // An empty line advances by the previous line's height.
-        {"two breaks", "a<BR><BR>b", {{"b", 8, 49}}},
+        {"two breaks", "a<BR><BR>b", {{"b", 8, 61}}},
         // A paragraph advances once more by the line height.
-        {"paragraph", "a<P>b", {{"b", 8, 49}}},
+        {"paragraph", "a<P>b", {{"b", 8, 61}}},
         {"tenths tab", "<X5>word", {{"word", kMargin + kLineWidth / 2, kFirstBase}}},
         {"pixel tab", "<X-120>word", {{"word", kMargin + 120, kFirstBase}}},
         {"percent tab", "<X25>word", {{"word", kMargin + kLineWidth / 4, kFirstBase}}},
@@ -45,20 +45,26 @@ TEST(PageLayoutTest, PlacesWordsAsTheRulesSay) {
         // 32 + 8 + 32 fits into 100, another 8 + 32 does not.
         {"breaking in a box",
          "<BOX COORDS=\"10,100,100\">aaaa bbbb cccc",
-         {{"aaaa", 10, 112}, {"bbbb", 50, 112}, {"cccc", 10, 117}}},
+         {{"aaaa", 10, 112}, {"bbbb", 50, 112}, {"cccc", 10, 129}}},
         // Three spaces share 10 extra pixels as 3, 3 and 4.
         {"justified",
          "<BOX COORDS=\"10,100,98\" ALIGN=B>aa bb cc dd",
          {{"aa", 10, 112}, {"bb", 10 + 24 + 3, 112}, {"cc", 10 + 48 + 6, 112}, {"dd", 10 + 72 + 10, 112}}},
         // Two justified tab words: the second ends the line and shares its base line.
-        {"justified columns", "<X!2>aa <X!5>bb", {{"aa", kMargin + 153, kFirstBase}, {"bb", kMargin + 384, kFirstBase}}},
+        {"justified columns",
+         "<X!2>aa <X!5>bb",
+         {{"aa", kMargin + 153, kFirstBase}, {"bb", kMargin + 384, kFirstBase}}},
         // BOX y -1 keeps the current y, -2 goes back to it: two columns side by side.
         {"saved y",
          "a<BOX COORDS=\"300,-1,100\">c<BR>e<BOX COORDS=\"500,-2,100\">d",
-         {{"c", 300, 33}, {"e", 300, 38}, {"d", 500, 33}}},
-        {"line spacing", "<FONT LINESPACE=10>a<BR>b", {{"a", 8, kFirstBase}, {"b", 8, 16 + 4 + 10 + 12}}},
+         {{"c", 300, 45}, {"e", 300, 62}, {"d", 500, 45}}},
+        {"line spacing",
+         "<FONT LINESPACE=10>a<BR>b",
+         {{"a", 8, kFirstBase}, {"b", 8, kFirstBase + 4 + 10 + 12}}},
         // A negative spacing fixes the ascent at 2/3 and advances by a third.
-        {"negative line spacing", "<FONT LINESPACE=-30>a<BR>b", {{"a", 8, 16 + 20}, {"b", 8, 16 + 4 + 10 + 20}}},
+        {"negative line spacing",
+         "<FONT LINESPACE=-30>a<BR>b",
+         {{"a", 8, 16 + 20}, {"b", 8, 36 + 4 + 10 + 20}}},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -77,6 +83,17 @@ TEST(PageLayoutTest, JustifiedColumnsMakeTwoLines) {
     LaidOutPage page;
     page.Lay("<X!2>aa <X!5>bb");
     EXPECT_EQ(page.layout.Lines(), (std::vector<int>{0, 1}));
+}
+
+TEST(PageLayoutTest, RowsOfJustifiedColumnsDoNotOverlap) {
+    LaidOutPage page;
+    page.Lay("<X!1>un<X!4>deux<BR><X!1>trois<X!4>quatre");
+    EXPECT_EQ(page.Word("un").baseLine, kFirstBase);
+    EXPECT_EQ(page.Word("deux").baseLine, kFirstBase);
+    // The break line takes the next row's first word; the second row is one line lower.
+    EXPECT_EQ(page.Word("trois").baseLine, kFirstBase + 4 + 1 + 12);
+    EXPECT_EQ(page.Word("quatre").baseLine, page.Word("trois").baseLine);
+    EXPECT_EQ(page.Word("quatre").x, kMargin + kLineWidth * 4 / 10);
 }
 
 TEST(PageLayoutTest, WrappedLinesStartAtTheMarginAndLoseTrailingSpaces) {
@@ -173,9 +190,9 @@ TEST(PageLayoutTest, BoxesWithoutHeightGrowWithTheirText) {
     LaidOutPage page;
     page.Lay("<BOX COORDS=\"10,100,40\" COLOR=#FF0000>aaaa bbbb cccc");
     ASSERT_EQ(page.document.boxes.size(), 1u);
-    // Three lines: base lines 112, 117 and 122; the box ends 4 below the last one.
-    EXPECT_EQ(page.Word("cccc").baseLine, 122);
-    EXPECT_EQ(page.document.boxes[0].height, 122 - 100 + 4);
+    // Three lines: base lines 112, 129 and 146; the box ends 4 below the last one.
+    EXPECT_EQ(page.Word("cccc").baseLine, 146);
+    EXPECT_EQ(page.document.boxes[0].height, 146 - 100 + 4);
 }
 
 TEST(PageLayoutTest, DocumentHeightFollowsTheLowestBaseLine) {

@@ -8,9 +8,8 @@
 #include "page/render/PageLayout.h"
 #include "page/render/PagePainter.h"
 
-#include <gtest/gtest.h>
-
 #include <charconv>
+#include <gtest/gtest.h>
 #include <regex>
 
 namespace qor::test {

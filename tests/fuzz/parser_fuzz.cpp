@@ -1,8 +1,11 @@
 // Parses arbitrary bytes as a fresh page, with a host that answers special codes and a few macros,
-// controls on a TestControlHost and a picture reader that makes small pictures without files.
+// controls on a TestControlHost and a picture reader that makes small pictures without files, then
+// lays the page out and renders it the way the page control does.
 
 #include "page/controls/TestControlHost.h"
 #include "page/markup/PageParser.h"
+#include "page/render/PageLayout.h"
+#include "page/render/PagePainter.h"
 #include "platform/MessagePresenter.h"
 #include "platform/ScriptedMessagePresenter.h"
 
@@ -37,6 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         document.conditions.Set("next");
         document.specialCharacters = "\xE9;\xE8";
         qor::ParseFreshPage(document, host, std::string_view(reinterpret_cast<const char*>(data), size));
+        qor::PageLayout layout;
+        layout.Run(document);
+        qor::PagePainter painter(document, layout);
+        painter.Render();
         document.Reset();
     }
     qor::SetMessagePresenter(nullptr);

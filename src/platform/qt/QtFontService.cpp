@@ -5,6 +5,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
@@ -76,39 +77,88 @@ QFont QtFontService::FontFor(const FontSpec& request) {
     return font;
 }
 
+QtFontService::QtFontService() = default;
+QtFontService::~QtFontService() = default;
+
 bool QtFontService::IsInstalled(std::string_view fontName) const {
     return !FamilyFor(fontName).isEmpty();
 }
 
+const QtFontService::LoadedFont& QtFontService::Load(const FontSpec& request) const {
+    std::string key = UpperCp1252(request.name);
+    key += '|' + std::to_string(request.height) + (request.heightIsCell ? "c" : "") +
+           (request.bold ? "b" : "") + (request.italic ? "i" : "") + (request.underline ? "u" : "");
+    std::unique_ptr<LoadedFont>& slot = m_fonts[key];
+    if (slot)
+        return *slot;
+    slot = std::make_unique<LoadedFont>();
+    LoadedFont& loaded = *slot;
+    loaded.font = FontFor(request);
+    loaded.raw = QRawFont::fromFont(loaded.font);
+    QFontMetrics metrics(loaded.font);
+    loaded.ascent = metrics.ascent();
+    loaded.descent = metrics.descent();
+    QString all;
+    for (int code = 0; code < 256; ++code)
+        all += QChar(static_cast<char16_t>(CodePointFromCp1252(static_cast<unsigned char>(code))));
+    QList<quint32> glyphs = loaded.raw.glyphIndexesForString(all);
+    for (int code = 0; code < 256 && code < glyphs.size(); ++code) {
+        loaded.glyphs[static_cast<std::size_t>(code)] = glyphs[code];
+        // Control characters take no room, as in the original text output.
+        loaded.advances[static_cast<std::size_t>(code)] =
+            code < 32 ? 0 : metrics.horizontalAdvance(all[code]);
+    }
+    return loaded;
+}
+
 TextMetrics QtFontService::Measure(const FontSpec& font, std::string_view text) const {
-    QFontMetrics metrics(FontFor(font));
+    const LoadedFont& loaded = Load(font);
     TextMetrics result;
-    result.width = metrics.horizontalAdvance(ToQString(text));
-    result.ascent = metrics.ascent();
-    result.descent = metrics.descent();
+    for (char c : text)
+        result.width += loaded.advances[static_cast<unsigned char>(c)];
+    result.ascent = loaded.ascent;
+    result.descent = loaded.descent;
     result.height = result.ascent + result.descent;
     return result;
 }
 
-} // namespace qor
-
-namespace qor {
-
 void QtFontService::DrawText(PixelSurface& surface, int x, int y, const FontSpec& font, std::string_view text,
                              std::int32_t colour, const ClipRect* clip) const {
-    if (!surface.bgr || surface.width <= 0 || surface.height <= 0)
+    if (!surface.bgr || surface.width <= 0 || surface.height <= 0 || text.empty())
         return;
+    const LoadedFont& loaded = Load(font);
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(static_cast<qsizetype>(text.size()));
+    positions.reserve(static_cast<qsizetype>(text.size()));
+    int pen = 0;
+    for (char c : text) {
+        auto code = static_cast<unsigned char>(c);
+        if (code >= 32) {
+            glyphs.append(loaded.glyphs[code]);
+            positions.append(QPointF(pen, 0));
+        }
+        pen += loaded.advances[code];
+    }
     // Draws straight into the caller's pixels.
     QImage image(surface.bgr, surface.width, surface.height, static_cast<qsizetype>(surface.stride),
                  QImage::Format_BGR888);
     QPainter painter(&image);
     if (clip)
         painter.setClipRect(clip->x, clip->y, clip->width, clip->height);
-    QFont qtFont = FontFor(font);
-    painter.setFont(qtFont);
-    painter.setPen(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
-    QFontMetrics metrics(qtFont);
-    painter.drawText(x, y + metrics.ascent(), ToQString(text));
+    QColor qtColour(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    QGlyphRun run;
+    run.setRawFont(loaded.raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.setPen(qtColour);
+    painter.drawGlyphRun(QPointF(x, y + loaded.ascent), run);
+    if (font.underline) {
+        // The underline spans the whole text, blanks included, like the text output it replaces.
+        QFontMetrics metrics(loaded.font);
+        int thickness = std::max(1, metrics.lineWidth());
+        painter.fillRect(x, y + loaded.ascent + metrics.underlinePos(), pen, thickness, qtColour);
+    }
 }
 
 } // namespace qor

@@ -6,8 +6,11 @@
 #include "platform/Fonts.h"
 
 #include <QFont>
-#include <map>
+#include <QRawFont>
+#include <array>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace qor {
 
@@ -19,10 +22,30 @@ public:
     static QString FamilyFor(std::string_view fontName);
     static QFont FontFor(const FontSpec& font);
 
+    QtFontService();
+    ~QtFontService() override;
+
     bool IsInstalled(std::string_view fontName) const override;
+    // Text is measured and drawn as the sum of its characters' advances, without kerning or
+    // shaping, the way the program's pages were designed: a word measures the same wherever it
+    // stands, and a page lays out without shaping every word.
     TextMetrics Measure(const FontSpec& font, std::string_view text) const override;
     void DrawText(PixelSurface& surface, int x, int y, const FontSpec& font, std::string_view text,
                   std::int32_t colour, const ClipRect* clip = nullptr) const override;
+
+private:
+    // One font of the program: the Qt font, its glyphs and advances for the 256 Windows-1252 codes.
+    struct LoadedFont {
+        QFont font;
+        QRawFont raw;
+        std::array<quint32, 256> glyphs{};
+        std::array<int, 256> advances{};
+        int ascent = 0;
+        int descent = 0;
+    };
+    const LoadedFont& Load(const FontSpec& font) const;
+
+    mutable std::unordered_map<std::string, std::unique_ptr<LoadedFont>> m_fonts;
 };
 
 } // namespace qor

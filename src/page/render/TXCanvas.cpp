@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace qor {
 
@@ -91,8 +92,17 @@ void TXCanvas::FillSpan(int y, int x1, int x2, Colour colour, const Box& clip) {
         return;
     x1 = std::max(x1, clip.left);
     x2 = std::min(x2, clip.right);
-    for (int x = x1; x < x2; ++x)
-        m_bitmap.SetPixel(x, y, colour);
+    if (x1 >= x2)
+        return;
+    const auto blue = static_cast<std::uint8_t>(BlueOf(colour));
+    const auto green = static_cast<std::uint8_t>(GreenOf(colour));
+    const auto red = static_cast<std::uint8_t>(RedOf(colour));
+    std::uint8_t* pixel = m_bitmap.Row(y) + 3 * x1;
+    for (int x = x1; x < x2; ++x, pixel += 3) {
+        pixel[0] = blue;
+        pixel[1] = green;
+        pixel[2] = red;
+    }
 }
 
 // [SECTION] Areas
@@ -363,24 +373,43 @@ void TXCanvas::CopyRect(const TXRect& to, const TXBitmap& source, const TXRect& 
     if (to.Empty() || from.Empty() || source.Empty())
         return;
     const Box clip = DeviceClip();
+    // The part of `to` that the clip leaves, in canvas coordinates.
+    const int xBegin = std::max(to.left, clip.left - m_originX);
+    const int xEnd = std::min(to.right, clip.right - m_originX);
+    const int yBegin = std::max(to.top, clip.top - m_originY);
+    const int yEnd = std::min(to.bottom, clip.bottom - m_originY);
+    if (xBegin >= xEnd || yBegin >= yEnd)
+        return;
     const long long tw = to.Width(), th = to.Height(), fw = from.Width(), fh = from.Height();
-    for (int y = to.top; y < to.bottom; ++y) {
-        const int deviceY = y + m_originY;
-        if (deviceY < clip.top || deviceY >= clip.bottom)
-            continue;
+    if (tw == fw && th == fh) {
+        // Same size, the usual case (saving and restoring page areas): whole rows at a time.
+        const int shiftX = from.left - to.left;
+        const int shiftY = from.top - to.top;
+        const int x1 = std::max(xBegin, -shiftX);
+        const int x2 = std::min(xEnd, source.Width() - shiftX);
+        if (x1 >= x2)
+            return;
+        for (int y = yBegin; y < yEnd; ++y) {
+            const int sy = y + shiftY;
+            if (sy < 0 || sy >= source.Height())
+                continue;
+            std::memmove(m_bitmap.Row(y + m_originY) + 3 * (x1 + m_originX),
+                         source.Row(sy) + 3 * (x1 + shiftX), static_cast<std::size_t>(x2 - x1) * 3);
+        }
+        return;
+    }
+    for (int y = yBegin; y < yEnd; ++y) {
         const int sy = from.top + static_cast<int>(((y - to.top) * 2LL + 1) * fh / (2 * th));
         if (sy < 0 || sy >= source.Height())
             continue;
         const std::uint8_t* sourceRow = source.Row(sy);
-        for (int x = to.left; x < to.right; ++x) {
-            const int deviceX = x + m_originX;
-            if (deviceX < clip.left || deviceX >= clip.right)
-                continue;
+        std::uint8_t* targetRow = m_bitmap.Row(y + m_originY);
+        for (int x = xBegin; x < xEnd; ++x) {
             const int sx = from.left + static_cast<int>(((x - to.left) * 2LL + 1) * fw / (2 * tw));
             if (sx < 0 || sx >= source.Width())
                 continue;
             const std::uint8_t* s = sourceRow + 3 * sx;
-            std::uint8_t* t = m_bitmap.Row(deviceY) + 3 * deviceX;
+            std::uint8_t* t = targetRow + 3 * (x + m_originX);
             t[0] = s[0];
             t[1] = s[1];
             t[2] = s[2];

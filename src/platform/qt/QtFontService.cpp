@@ -84,7 +84,19 @@ bool QtFontService::IsInstalled(std::string_view fontName) const {
     return !FamilyFor(fontName).isEmpty();
 }
 
-const QtFontService::LoadedFont& QtFontService::Load(const FontSpec& request) const {
+QtFontService::LoadedFont& QtFontService::Load(const FontSpec& request) const {
+    // Pages draw long runs of words in one font: the last font asked for is usually asked again.
+    if (m_lastFont && m_lastRequest.height == request.height &&
+        m_lastRequest.heightIsCell == request.heightIsCell && m_lastRequest.bold == request.bold &&
+        m_lastRequest.italic == request.italic && m_lastRequest.underline == request.underline &&
+        m_lastRequest.name == request.name)
+        return *m_lastFont;
+    m_lastRequest = request;
+    m_lastFont = &LoadUncached(request);
+    return *m_lastFont;
+}
+
+QtFontService::LoadedFont& QtFontService::LoadUncached(const FontSpec& request) const {
     std::string key = UpperCp1252(request.name);
     key += '|' + std::to_string(request.height) + (request.heightIsCell ? "c" : "") +
            (request.bold ? "b" : "") + (request.italic ? "i" : "") + (request.underline ? "u" : "");
@@ -98,6 +110,8 @@ const QtFontService::LoadedFont& QtFontService::Load(const FontSpec& request) co
     QFontMetrics metrics(loaded.font);
     loaded.ascent = metrics.ascent();
     loaded.descent = metrics.descent();
+    loaded.underlinePosition = metrics.underlinePos();
+    loaded.underlineThickness = std::max(1, metrics.lineWidth());
     QString all;
     for (int code = 0; code < 256; ++code)
         all += QChar(static_cast<char16_t>(CodePointFromCp1252(static_cast<unsigned char>(code))));
@@ -122,42 +136,96 @@ TextMetrics QtFontService::Measure(const FontSpec& font, std::string_view text) 
     return result;
 }
 
+const QtFontService::GlyphMask& QtFontService::MaskFor(LoadedFont& loaded, unsigned char code) {
+    GlyphMask& mask = loaded.masks[code];
+    if (mask.made)
+        return mask;
+    mask.made = true;
+    // Room for overhangs (italics, accents above capitals) around the character's cell.
+    const int padX = loaded.ascent + loaded.descent;
+    const int padY = (loaded.ascent + loaded.descent) / 2 + 2;
+    const int width = loaded.advances[code] + 2 * padX;
+    const int height = loaded.ascent + loaded.descent + 2 * padY;
+    QImage image(width, height, QImage::Format_Alpha8);
+    image.fill(0);
+    {
+        QPainter painter(&image);
+        painter.setPen(QColor(0, 0, 0, 255));
+        QGlyphRun run;
+        run.setRawFont(loaded.raw);
+        run.setGlyphIndexes({loaded.glyphs[code]});
+        run.setPositions({QPointF(0, 0)});
+        painter.drawGlyphRun(QPointF(padX, padY + loaded.ascent), run);
+    }
+    int minX = width, minY = height, maxX = -1, maxY = -1;
+    for (int row = 0; row < height; ++row) {
+        const uchar* line = image.constScanLine(row);
+        for (int column = 0; column < width; ++column)
+            if (line[column]) {
+                minX = std::min(minX, column);
+                maxX = std::max(maxX, column);
+                minY = std::min(minY, row);
+                maxY = std::max(maxY, row);
+            }
+    }
+    if (maxX < 0)
+        return mask;
+    mask.left = minX - padX;
+    mask.top = minY - padY;
+    mask.width = maxX - minX + 1;
+    mask.height = maxY - minY + 1;
+    mask.coverage.resize(static_cast<std::size_t>(mask.width) * mask.height);
+    for (int row = 0; row < mask.height; ++row)
+        std::copy_n(image.constScanLine(minY + row) + minX, mask.width,
+                    mask.coverage.begin() + static_cast<std::ptrdiff_t>(row) * mask.width);
+    return mask;
+}
+
 void QtFontService::DrawText(PixelSurface& surface, int x, int y, const FontSpec& font, std::string_view text,
                              std::int32_t colour, const ClipRect* clip) const {
     if (!surface.bgr || surface.width <= 0 || surface.height <= 0 || text.empty())
         return;
-    const LoadedFont& loaded = Load(font);
-    QList<quint32> glyphs;
-    QList<QPointF> positions;
-    glyphs.reserve(static_cast<qsizetype>(text.size()));
-    positions.reserve(static_cast<qsizetype>(text.size()));
+    LoadedFont& loaded = Load(font);
+    int clipLeft = 0, clipTop = 0, clipRight = surface.width, clipBottom = surface.height;
+    if (clip) {
+        clipLeft = std::max(clipLeft, clip->x);
+        clipTop = std::max(clipTop, clip->y);
+        clipRight = std::min(clipRight, clip->x + clip->width);
+        clipBottom = std::min(clipBottom, clip->y + clip->height);
+    }
+    if (clipLeft >= clipRight || clipTop >= clipBottom)
+        return;
+    const int channel[3] = {(colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF}; // B, G, R
+    auto blend = [&](int left, int top, int width, int height, const std::uint8_t* coverage) {
+        const int x1 = std::max(left, clipLeft), x2 = std::min(left + width, clipRight);
+        const int y1 = std::max(top, clipTop), y2 = std::min(top + height, clipBottom);
+        for (int row = y1; row < y2; ++row) {
+            std::uint8_t* pixel = surface.bgr + static_cast<std::size_t>(row) * surface.stride + 3 * x1;
+            const std::uint8_t* alpha =
+                coverage ? coverage + static_cast<std::ptrdiff_t>(row - top) * width + (x1 - left) : nullptr;
+            for (int column = x1; column < x2; ++column, pixel += 3) {
+                const int a = alpha ? *alpha++ : 255;
+                if (a == 0)
+                    continue;
+                for (int k = 0; k < 3; ++k)
+                    pixel[k] =
+                        static_cast<std::uint8_t>(pixel[k] + ((channel[k] - pixel[k]) * a + 127) / 255);
+            }
+        }
+    };
     int pen = 0;
     for (char c : text) {
-        auto code = static_cast<unsigned char>(c);
+        const auto code = static_cast<unsigned char>(c);
         if (code >= 32) {
-            glyphs.append(loaded.glyphs[code]);
-            positions.append(QPointF(pen, 0));
+            const GlyphMask& mask = MaskFor(loaded, code);
+            if (!mask.coverage.empty())
+                blend(x + pen + mask.left, y + mask.top, mask.width, mask.height, mask.coverage.data());
         }
         pen += loaded.advances[code];
     }
-    // Draws straight into the caller's pixels.
-    QImage image(surface.bgr, surface.width, surface.height, static_cast<qsizetype>(surface.stride),
-                 QImage::Format_BGR888);
-    QPainter painter(&image);
-    if (clip)
-        painter.setClipRect(clip->x, clip->y, clip->width, clip->height);
-    QColor qtColour(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    QGlyphRun run;
-    run.setRawFont(loaded.raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
-    painter.setPen(qtColour);
-    painter.drawGlyphRun(QPointF(x, y + loaded.ascent), run);
     if (font.underline) {
         // The underline spans the whole text, blanks included, like the text output it replaces.
-        QFontMetrics metrics(loaded.font);
-        int thickness = std::max(1, metrics.lineWidth());
-        painter.fillRect(x, y + loaded.ascent + metrics.underlinePos(), pen, thickness, qtColour);
+        blend(x, y + loaded.ascent + loaded.underlinePosition, pen, loaded.underlineThickness, nullptr);
     }
 }
 

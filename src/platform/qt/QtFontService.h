@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace qor {
 
@@ -34,18 +35,37 @@ public:
                   std::int32_t colour, const ClipRect* clip = nullptr) const override;
 
 private:
-    // One font of the program: the Qt font, its glyphs and advances for the 256 Windows-1252 codes.
+    // The coverage of one glyph as Qt rasterises it, cut to its inked pixels; `left` and `top` are
+    // relative to the top-left corner of the character's cell.
+    struct GlyphMask {
+        bool made = false;
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+        std::vector<std::uint8_t> coverage;
+    };
+    // One font of the program: the Qt font, its glyphs, advances and glyph masks for the 256
+    // Windows-1252 codes. Text is drawn by blending the cached masks: a page draws many short words,
+    // and a painter and a glyph run for each of them would cost more than the rest of the page.
     struct LoadedFont {
         QFont font;
         QRawFont raw;
         std::array<quint32, 256> glyphs{};
         std::array<int, 256> advances{};
+        std::array<GlyphMask, 256> masks{};
         int ascent = 0;
         int descent = 0;
+        int underlinePosition = 0;
+        int underlineThickness = 1;
     };
-    const LoadedFont& Load(const FontSpec& font) const;
+    LoadedFont& Load(const FontSpec& font) const;
+    LoadedFont& LoadUncached(const FontSpec& font) const;
+    static const GlyphMask& MaskFor(LoadedFont& loaded, unsigned char code);
 
     mutable std::unordered_map<std::string, std::unique_ptr<LoadedFont>> m_fonts;
+    mutable FontSpec m_lastRequest;
+    mutable LoadedFont* m_lastFont = nullptr;
 };
 
 } // namespace qor

@@ -116,6 +116,13 @@ expect_message "Soll eine Verknüpfung"
 [ ! -e "$dir/home/Desktop/qor französisch.desktop" ] && pass || fail "desktop link made after No"
 expect_file_line "$dir/home/.local/share/applications/qor französisch.desktop" "Type=Application"
 
+scenario="the main page is shown"
+dir=$scratch/shown; make_program "$dir"
+run_qor "$dir" 800x600x24 "" --screenshot "$dir/main.png"
+expect_status 0; expect_no_messages
+head -c 8 "$dir/main.png" 2>/dev/null | od -An -tx1 | grep -q "89 50 4e 47 0d 0a 1a 0a" && pass || fail "no PNG screenshot"
+[ "$(stat -c %s "$dir/main.png" 2>/dev/null || echo 0)" -gt 1000 ] && pass || fail "screenshot too small"
+
 scenario="editor mode"
 dir=$scratch/editor; make_program "$dir"; run_qor "$dir" 800x600x24 "" EDITOR
 expect_status 0; expect_no_messages

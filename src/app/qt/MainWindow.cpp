@@ -1,5 +1,6 @@
 #include "app/qt/MainWindow.h"
 
+#include "page/render/PageRenderRun.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
 
@@ -18,9 +19,31 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+bool MainWindow::ShowPage(const std::string& folder, const std::string& file) {
+    PageRenderRun run;
+    PageRenderRequest request;
+    request.folder = folder;
+    request.file = file;
+    request.width = kClientWidth;
+    request.height = kClientHeight;
+    if (!run.Render(request))
+        return false;
+    TXBitmap visible = run.Visible(0, false);
+    m_page = QImage(visible.Row(0), visible.Width(), visible.Height(),
+                    static_cast<qsizetype>(visible.Stride()), QImage::Format_BGR888)
+                 .copy();
+    setWindowTitle(ToQString(run.Document().title));
+    update();
+    return true;
+}
+
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
+    if (!m_page.isNull()) {
+        painter.drawImage(0, 0, m_page);
+        return;
+    }
     painter.setPen(QColor(0xC0, 0xC0, 0xC0));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(24);

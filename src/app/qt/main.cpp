@@ -4,6 +4,7 @@
 //
 // Options of our own, taken out before the program looks at its arguments:
 //   --exit-after-start   end right after the windows are shown (headless start-up tests)
+//   --screenshot FILE    save a picture of the main window as PNG once it is shown, then end
 
 #include "app/AppSettings.h"
 #include "app/Beenden.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -32,6 +34,7 @@ namespace {
 struct CommandLine {
     std::vector<std::string> arguments; // Windows-1252, without our own options
     bool exitAfterStart = false;
+    QString screenshot;
 };
 
 CommandLine ReadCommandLine(const QStringList& all) {
@@ -39,6 +42,8 @@ CommandLine ReadCommandLine(const QStringList& all) {
     for (qsizetype i = 1; i < all.size(); ++i) {
         if (all[i] == QStringLiteral("--exit-after-start"))
             line.exitAfterStart = true;
+        else if (all[i] == QStringLiteral("--screenshot") && i + 1 < all.size())
+            line.screenshot = all[++i];
         else
             line.arguments.push_back(FromQString(all[i]));
     }
@@ -91,6 +96,7 @@ int main(int argc, char** argv) {
     } else {
         auto window = std::make_unique<MainWindow>();
         window->move(0, 0);
+        window->ShowPage(WithTrailingSeparator(Settings().pageRoot) + "hqor" + kPathSeparator, "main.htx");
         mainWindow = std::move(window);
         objects.SetBackdrop(Settings().backdropColour, IsBackdropVisible(screen->PrimaryScreen()));
     }
@@ -111,7 +117,14 @@ int main(int argc, char** argv) {
     QObject::connect(&application, &QApplication::lastWindowClosed, endProgram);
 
     mainWindow->show();
-    if (commandLine.exitAfterStart)
+    if (!commandLine.screenshot.isEmpty()) {
+        QTimer::singleShot(0, [&] {
+            if (!mainWindow->grab().save(commandLine.screenshot, "PNG"))
+                std::fprintf(stderr, "qor: cannot write %s\n", qPrintable(commandLine.screenshot));
+            endProgram();
+        });
+    } else if (commandLine.exitAfterStart) {
         QTimer::singleShot(0, endProgram);
+    }
     return application.exec();
 }

@@ -30,6 +30,13 @@ const TagEntry* TagTable::Find(std::string_view upperName) const {
 }
 
 TagTable TagTable::Standard() {
+    // Every page builds a parser with its own table; copying one built table costs a fraction of
+    // building it again.
+    static const TagTable standard = BuildStandard();
+    return standard;
+}
+
+TagTable TagTable::BuildStandard() {
     TagTable table;
     const auto exact = [&table](std::string name, TagHandler handler) {
         table.Add(std::move(name), TagMatch::Exact, WhileSkipping::Ignored, std::move(handler));

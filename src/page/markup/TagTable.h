@@ -53,6 +53,8 @@ public:
     const std::vector<TagEntry>& Entries() const { return m_entries; }
 
 private:
+    static TagTable BuildStandard();
+
     std::vector<TagEntry> m_entries;
 };
 

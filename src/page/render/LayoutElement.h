@@ -29,7 +29,8 @@ enum PictureAlignment : std::uint8_t {
     kPictureTwoThirds = 6,
 };
 
-struct LayoutElement : tFormatted_text {
+// What the layout adds to an element.
+struct LayoutGeometry {
     int width = 0;
     int height = 0;
     int ascent = 0;
@@ -39,7 +40,9 @@ struct LayoutElement : tFormatted_text {
     int baseLine = 0;
     int dragBlock = -1;           // drag words: the block the drag task made for this gap
     bool tabbedLineStart = false; // a justified tabbed word that shares the previous line's base line
+};
 
+struct LayoutElement : tFormatted_text, LayoutGeometry {
     bool IsWord() const { return kind == ElementKind::Word; }
     bool IsSpace() const { return kind == ElementKind::Space; }
     bool IsGapWord() const {

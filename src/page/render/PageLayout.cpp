@@ -51,12 +51,13 @@ int PageLayout::GapElement(int gapIndex) const {
 
 void PageLayout::Run(PageDocument& document, const LayoutSettings& settings) {
     m_settings = settings;
-    m_elements.clear();
-    m_elements.reserve(document.elements.Count());
-    for (const tFormatted_text& source : document.elements) {
-        LayoutElement element;
-        static_cast<tFormatted_text&>(element) = source;
-        m_elements.push_back(std::move(element));
+    // The elements of the previous layout are assigned over, not rebuilt: their strings keep
+    // their memory, and a page switch copies the parsed elements without allocating.
+    m_elements.resize(document.elements.Count());
+    for (std::size_t i = 0; i < m_elements.size(); ++i) {
+        LayoutElement& element = m_elements[i];
+        static_cast<tFormatted_text&>(element) = document.elements[i];
+        static_cast<LayoutGeometry&>(element) = LayoutGeometry{};
     }
     m_lines.clear();
     m_registers = LayoutRegisters{};

@@ -3,6 +3,7 @@
 #include "page/render/AntiAliasMask.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 
@@ -165,6 +166,40 @@ void DrawShape(TXBitmap& bitmap, const RoundRectShape& outer, const RoundRectSha
 
 } // namespace
 
+PixelRun::PixelRun(std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
+    // Boxes and frames make many small runs, so the block is built from three 64-bit words of
+    // eight pixels (24 bytes) rather than 48 byte stores; this needs little-endian byte order.
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::uint64_t pixel = blue | (std::uint64_t{green} << 8) | (std::uint64_t{red} << 16);
+        const std::uint64_t words[3] = {
+            pixel | pixel << 24 | pixel << 48,                    // B G R B G R B G
+            pixel >> 16 | pixel << 8 | pixel << 32 | pixel << 56, // R B G R B G R B
+            pixel >> 8 | pixel << 16 | pixel << 40,               // G R B G R B G R
+        };
+        std::memcpy(m_block, words, sizeof words);
+        std::memcpy(m_block + sizeof words, words, sizeof words);
+    } else {
+        for (int i = 0; i < kBlockPixels; ++i) {
+            m_block[3 * i] = blue;
+            m_block[3 * i + 1] = green;
+            m_block[3 * i + 2] = red;
+        }
+    }
+}
+
+PixelRun::PixelRun(Colour colour)
+    : PixelRun(static_cast<std::uint8_t>(BlueOf(colour)), static_cast<std::uint8_t>(GreenOf(colour)),
+               static_cast<std::uint8_t>(RedOf(colour))) {}
+
+void PixelRun::Fill(std::uint8_t* target, int count) const {
+    for (; count >= kBlockPixels; count -= kBlockPixels, target += sizeof m_block) {
+        std::memcpy(target, m_block, sizeof m_block);
+    }
+    if (count > 0) {
+        std::memcpy(target, m_block, static_cast<std::size_t>(count) * 3);
+    }
+}
+
 TXBitmap::TXBitmap(int width, int height) {
     Resize(width, height);
 }
@@ -210,15 +245,9 @@ void TXBitmap::Fill(std::int32_t value, ColourOrder order) {
     const auto low = static_cast<std::uint8_t>(value & 0xFF);
     const std::uint8_t blue = order == ColourOrder::RedHigh ? low : high;
     const std::uint8_t red = order == ColourOrder::RedHigh ? high : low;
-    std::uint8_t* first = Row(0);
-    for (int x = 0; x < m_width; ++x) {
-        first[3 * x] = blue;
-        first[3 * x + 1] = green;
-        first[3 * x + 2] = red;
-    }
-    const std::size_t rowBytes = static_cast<std::size_t>(m_width) * 3;
-    for (int y = 1; y < m_height; ++y) {
-        std::memcpy(Row(y), first, rowBytes);
+    const PixelRun run(blue, green, red);
+    for (int y = 0; y < m_height; ++y) {
+        run.Fill(Row(y), m_width);
     }
 }
 

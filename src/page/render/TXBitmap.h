@@ -25,6 +25,20 @@ inline constexpr Colour MakeColour(int red, int green, int blue) {
 
 enum class ColourOrder { RedHigh, BlueHigh }; // how `Fill` reads its value (see there)
 
+// Writes runs of pixels of one colour. Three byte stores a pixel are slow for whole pages and
+// boxes; sixteen pixels are 48 bytes, a whole number of both pixels and 16-byte words, so a run is
+// written as copies of one such block, which become a few wide stores.
+class PixelRun {
+public:
+    PixelRun(std::uint8_t blue, std::uint8_t green, std::uint8_t red);
+    explicit PixelRun(Colour colour);
+    void Fill(std::uint8_t* target, int count) const;
+
+private:
+    static constexpr int kBlockPixels = 16;
+    std::uint8_t m_block[3 * kBlockPixels];
+};
+
 struct PenAndBrush {
     Colour penColour = 0;
     int penWidth = 1; // 0: no outline

@@ -94,15 +94,7 @@ void TXCanvas::FillSpan(int y, int x1, int x2, Colour colour, const Box& clip) {
     x2 = std::min(x2, clip.right);
     if (x1 >= x2)
         return;
-    const auto blue = static_cast<std::uint8_t>(BlueOf(colour));
-    const auto green = static_cast<std::uint8_t>(GreenOf(colour));
-    const auto red = static_cast<std::uint8_t>(RedOf(colour));
-    std::uint8_t* pixel = m_bitmap.Row(y) + 3 * x1;
-    for (int x = x1; x < x2; ++x, pixel += 3) {
-        pixel[0] = blue;
-        pixel[1] = green;
-        pixel[2] = red;
-    }
+    PixelRun(colour).Fill(m_bitmap.Row(y) + 3 * x1, x2 - x1);
 }
 
 // [SECTION] Areas
@@ -114,8 +106,16 @@ void TXCanvas::FillRect(const TXRect& rect) {
 
 void TXCanvas::FillRect(const TXRect& rect, Colour colour) {
     const Box clip = DeviceClip();
-    for (int y = rect.top; y < rect.bottom; ++y)
-        FillSpan(y + m_originY, rect.left + m_originX, rect.right + m_originX, colour, clip);
+    // Device coordinates; 64 bits, as a rectangle near the int limits may lie anywhere.
+    const int x1 = static_cast<int>(std::max<long long>(clip.left, 0LL + rect.left + m_originX));
+    const int x2 = static_cast<int>(std::min<long long>(clip.right, 0LL + rect.right + m_originX));
+    const int y1 = static_cast<int>(std::max<long long>(clip.top, 0LL + rect.top + m_originY));
+    const int y2 = static_cast<int>(std::min<long long>(clip.bottom, 0LL + rect.bottom + m_originY));
+    if (x1 >= x2 || y1 >= y2)
+        return;
+    const PixelRun run(colour);
+    for (int y = y1; y < y2; ++y)
+        run.Fill(m_bitmap.Row(y) + 3 * x1, x2 - x1);
 }
 
 void TXCanvas::FrameRect(const TXRect& rect) {

@@ -9,6 +9,7 @@
 #include <QRawFont>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -36,15 +37,18 @@ public:
 
 private:
     // The coverage of one glyph as Qt rasterises it, cut to its inked pixels; `left` and `top` are
-    // relative to the top-left corner of the character's cell.
+    // relative to the top-left corner of the character's cell. Each coverage value is stored three
+    // times, once for each byte of the pixel, and the rows are followed by kCoveragePadding zero
+    // bytes: the blending then runs over plain bytes, sixteen at a time (see BlendGlyphRow).
     struct GlyphMask {
         bool made = false;
         int left = 0;
         int top = 0;
         int width = 0;
         int height = 0;
-        std::vector<std::uint8_t> coverage;
+        std::vector<std::uint8_t> coverage; // 3 × width bytes a row
     };
+    static constexpr int kCoveragePadding = 16;
     // One font of the program: the Qt font, its glyphs, advances and glyph masks for the 256
     // Windows-1252 codes. Text is drawn by blending the cached masks: a page draws many short words,
     // and a painter and a glyph run for each of them would cost more than the rest of the page.
@@ -64,8 +68,19 @@ private:
     static const GlyphMask& MaskFor(LoadedFont& loaded, unsigned char code);
 
     mutable std::unordered_map<std::string, std::unique_ptr<LoadedFont>> m_fonts;
-    mutable FontSpec m_lastRequest;
-    mutable LoadedFont* m_lastFont = nullptr;
+    // The fonts asked for lately, by their exact request: pages switch between a few fonts (plain,
+    // bold, links) from word to word, and building the table key for each word would cost more
+    // than measuring it. Replaced round-robin once full.
+    struct RecentFont {
+        FontSpec request;
+        LoadedFont* font = nullptr;
+    };
+    static constexpr std::size_t kRecentFonts = 16;
+    mutable std::vector<RecentFont> m_recent;
+    mutable std::size_t m_nextRecent = 0;
+    // The text colour of the last DrawText, laid out for BlendGlyphRow.
+    mutable std::optional<std::int32_t> m_colourBytesFor;
+    mutable std::array<std::uint8_t, 64> m_colourBytes{};
 };
 
 } // namespace qor

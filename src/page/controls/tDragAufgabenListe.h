@@ -6,6 +6,7 @@
 // Coordinates are page coordinates in pixels. Rectangles include their right and bottom edges in
 // hit tests, as the page's link rectangles do.
 
+#include "page/controls/TaskRect.h"
 #include "page/render/TXBitmap.h"
 #include "page/render/TXBitmapList.h"
 #include "page/render/TXCanvas.h"
@@ -19,18 +20,7 @@ namespace qor {
 
 class tDragAufgabenListe {
 public:
-    struct Rect {
-        // A rectangle that contains no point until it is set (right < left).
-        int left = 0;
-        int top = 0;
-        int right = -1;
-        int bottom = -1;
-
-        int Width() const { return right - left; }
-        int Height() const { return bottom - top; }
-        bool Contains(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
-        bool operator==(const Rect&) const = default;
-    };
+    using Rect = TaskRect;
 
     struct Block {
         Rect rect; // its home on the page, set by LayOutBlocks

@@ -2,6 +2,7 @@
 // One sentence-building task: the parts of a sentence in the order the learner has put them, and
 // the sentence as written (the solution). The page draws each part's text into its bitmap.
 
+#include "page/controls/TaskRect.h"
 #include "page/render/TXBitmap.h"
 #include "page/render/TXBitmapList.h"
 
@@ -13,18 +14,7 @@ namespace qor {
 
 class tSatzteilListe {
 public:
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = -1;
-        int bottom = -1;
-
-        int Width() const { return right - left; }
-        int Height() const { return bottom - top; }
-        // Bounds are inclusive, like every hit test of the page.
-        bool Contains(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
-        bool operator==(const Rect&) const = default;
-    };
+    using Rect = TaskRect;
 
     struct Part {
         Rect rect;

@@ -1,5 +1,6 @@
 #include "page/controls/TXMultipleChoice.h"
 
+#include "page/controls/GridCells.h"
 #include "platform/AppMessage.h"
 #include "platform/Random.h"
 
@@ -70,20 +71,13 @@ void TXMultipleChoice::SetFont(const TXFont& font) {
 }
 
 int TXMultipleChoice::CellAt(int x, int y) const {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height())
+    if (x >= Width() || y >= Height())
         return -1;
-    const int column = x / m_cellWidth;
-    const int row = y / m_cellHeight;
-    if (column >= m_spalten || row >= m_zeilen)
-        return -1;
-    return column * m_zeilen + row;
+    return GridCellAt(x, y, m_cellWidth, m_cellHeight, m_spalten, m_zeilen);
 }
 
 std::string TXMultipleChoice::CellCaption(int cell) const {
-    if (cell >= 0 && cell < static_cast<int>(m_items.size()) &&
-        !m_items[static_cast<std::size_t>(cell)].empty())
-        return m_items[static_cast<std::size_t>(cell)];
-    return "Antwort " + std::to_string(cell);
+    return GridCellCaption(m_items, cell, "Antwort ");
 }
 
 // [SECTION] Shuffle

@@ -107,6 +107,15 @@ void tXColorEdit::SetCaretIndex(int caret) {
     Redraw();
 }
 
+// The character at the caret goes, with its colour flag.
+void tXColorEdit::EraseCharacterAtCaret() {
+    const auto at = static_cast<std::size_t>(m_caret - 1);
+    m_text.erase(at, 1);
+    if (at < m_farbe.size())
+        m_farbe.erase(at, 1);
+    Redraw();
+}
+
 // [SECTION] Drawing
 
 void tXColorEdit::BoundsChanged() {
@@ -254,21 +263,12 @@ void tXColorEdit::KeyDown(KeyEvent& event) {
     case VirtualKey::Back:
         if (m_caret >= 2) {
             --m_caret;
-            const auto at = static_cast<std::size_t>(m_caret - 1);
-            m_text.erase(at, 1);
-            if (at < m_farbe.size())
-                m_farbe.erase(at, 1);
-            Redraw();
+            EraseCharacterAtCaret();
         }
         break;
     case VirtualKey::Delete:
-        if (m_caret >= 1 && m_caret <= length) {
-            const auto at = static_cast<std::size_t>(m_caret - 1);
-            m_text.erase(at, 1);
-            if (at < m_farbe.size())
-                m_farbe.erase(at, 1);
-            Redraw();
-        }
+        if (m_caret >= 1 && m_caret <= length)
+            EraseCharacterAtCaret();
         break;
     case VirtualKey::Home:
         m_caret = 1;

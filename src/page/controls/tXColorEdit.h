@@ -104,6 +104,8 @@ protected:
     void BoundsChanged() override;
 
 private:
+    // Deletes the character at the caret with its colour flag (Backspace, Delete).
+    void EraseCharacterAtCaret();
     void Render();
     void DrawCaret();
     void SetCaretEnabled(bool enabled);

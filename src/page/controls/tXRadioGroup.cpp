@@ -1,5 +1,7 @@
 #include "page/controls/tXRadioGroup.h"
 
+#include "page/controls/GridCells.h"
+
 #include <algorithm>
 
 namespace qor {
@@ -75,20 +77,11 @@ void tXRadioGroup::SetBounds(int left, int top, int width, int height) {
 }
 
 int tXRadioGroup::CellAt(int x, int y) const {
-    if (x < 0 || y < 0)
-        return -1;
-    const int column = x / m_cellWidth;
-    const int row = y / m_cellHeight;
-    if (column >= m_spalten || row >= m_zeilen)
-        return -1;
-    return column * m_zeilen + row;
+    return GridCellAt(x, y, m_cellWidth, m_cellHeight, m_spalten, m_zeilen);
 }
 
 std::string tXRadioGroup::CellCaption(int cell) const {
-    if (cell >= 0 && cell < static_cast<int>(m_items.size()) &&
-        !m_items[static_cast<std::size_t>(cell)].empty())
-        return m_items[static_cast<std::size_t>(cell)];
-    return "Option " + std::to_string(cell);
+    return GridCellCaption(m_items, cell, "Option ");
 }
 
 void tXRadioGroup::Paint(TXCanvas& canvas) {

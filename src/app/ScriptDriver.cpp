@@ -1,0 +1,318 @@
+#include "app/ScriptDriver.h"
+
+#include "platform/Cp1252.h"
+#include "platform/ScriptedMessagePresenter.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace qor {
+
+namespace {
+
+// How a step's arguments are read: a fixed number of numbers, one word, a word and the rest of the
+// line, or the whole rest of the line as one text.
+enum class ArgShape { None, Numbers2, Numbers4, Number, Word, Text, WordAndText };
+
+struct StepSyntax {
+    std::string_view verb;
+    ArgShape shape;
+};
+
+constexpr StepSyntax kSteps[] = {
+    {"click-link", ArgShape::Text},
+    {"click", ArgShape::Numbers2},
+    {"right-click", ArgShape::Numbers2},
+    {"move", ArgShape::Numbers2},
+    {"drag", ArgShape::Numbers4},
+    {"type", ArgShape::Text},
+    {"key", ArgShape::Word},
+    {"command", ArgShape::Text},
+    {"wait", ArgShape::Number},
+    {"answer-message", ArgShape::Word},
+    {"expect-page", ArgShape::Text},
+    {"expect-title", ArgShape::Text},
+    {"expect-macro", ArgShape::WordAndText},
+    {"expect-condition", ArgShape::Word},
+    {"expect-no-condition", ArgShape::Word},
+    {"expect-message", ArgShape::Text},
+    {"expect-no-message", ArgShape::None},
+    {"expect-focus-text", ArgShape::Text},
+    {"screenshot", ArgShape::Text},
+};
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+        std::size_t start = i;
+        while (i < text.size() && text[i] != ' ' && text[i] != '\t')
+            ++i;
+        if (i > start)
+            words.emplace_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
+bool ReadInt(std::string_view text, int& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+bool ReadArgs(ArgShape shape, std::string_view rest, std::vector<std::string>& args, std::string& why) {
+    const std::vector<std::string> words = Words(rest);
+    auto numbers = [&](std::size_t count) {
+        if (words.size() != count) {
+            why = "expects " + std::to_string(count) + (count == 1 ? " number" : " numbers");
+            return false;
+        }
+        for (const std::string& word : words) {
+            int unused = 0;
+            if (!ReadInt(word, unused)) {
+                why = "'" + word + "' is not a number";
+                return false;
+            }
+        }
+        args = words;
+        return true;
+    };
+    switch (shape) {
+    case ArgShape::None:
+        if (!words.empty()) {
+            why = "takes no arguments";
+            return false;
+        }
+        return true;
+    case ArgShape::Number:
+        return numbers(1);
+    case ArgShape::Numbers2:
+        return numbers(2);
+    case ArgShape::Numbers4:
+        return numbers(4);
+    case ArgShape::Word:
+        if (words.size() != 1) {
+            why = "expects one word";
+            return false;
+        }
+        args = words;
+        return true;
+    case ArgShape::Text:
+        if (rest.empty()) {
+            why = "expects a text";
+            return false;
+        }
+        args = {std::string(rest)};
+        return true;
+    case ArgShape::WordAndText: {
+        if (words.empty()) {
+            why = "expects a name and a value";
+            return false;
+        }
+        std::string_view value = Trim(rest.substr(rest.find(words[0]) + words[0].size()));
+        args = {words[0], std::string(value)};
+        return true;
+    }
+    }
+    return false;
+}
+
+} // namespace
+
+bool ParseScript(std::string_view text, std::vector<ScriptStep>& steps, std::string& error) {
+    steps.clear();
+    int lineNumber = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        ++lineNumber;
+        if (line.empty() || line.front() == '#')
+            continue;
+        const std::size_t blank = line.find_first_of(" \t");
+        const std::string_view verb = line.substr(0, blank);
+        const std::string_view rest =
+            blank == std::string_view::npos ? std::string_view() : Trim(line.substr(blank));
+        const auto syntax = std::find_if(std::begin(kSteps), std::end(kSteps),
+                                         [&](const StepSyntax& s) { return s.verb == verb; });
+        if (syntax == std::end(kSteps)) {
+            error = "line " + std::to_string(lineNumber) + ": unknown step '" + std::string(verb) + "'";
+            return false;
+        }
+        ScriptStep step;
+        step.line = lineNumber;
+        step.verb = std::string(verb);
+        std::string why;
+        if (!ReadArgs(syntax->shape, rest, step.args, why)) {
+            error = "line " + std::to_string(lineNumber) + ": " + step.verb + " " + why;
+            return false;
+        }
+        steps.push_back(std::move(step));
+    }
+    return true;
+}
+
+int VirtualKeyFromName(std::string_view name) {
+    struct Named {
+        std::string_view name;
+        int key;
+    };
+    static constexpr Named kKeys[] = {
+        {"Return", 13},   {"Enter", 13},  {"Tab", 9},     {"Escape", 27},   {"Space", 32}, {"Back", 8},
+        {"Backspace", 8}, {"Delete", 46}, {"Left", 37},   {"Up", 38},       {"Right", 39}, {"Down", 40},
+        {"Home", 36},     {"End", 35},    {"PageUp", 33}, {"PageDown", 34},
+    };
+    for (const Named& key : kKeys) {
+        if (SameTextInsensitive(key.name, name))
+            return key.key;
+    }
+    int number = 0;
+    if ((name.size() == 2 || name.size() == 3) && (name[0] == 'F' || name[0] == 'f') &&
+        ReadInt(name.substr(1), number) && number >= 1 && number <= 12)
+        return 111 + number; // F1 is 112
+    if (name.size() == 1) {
+        const char c = name[0];
+        if (c >= 'a' && c <= 'z')
+            return c - 'a' + 'A';
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+            return c;
+    }
+    return 0;
+}
+
+ScriptRunner::ScriptRunner(ScriptTarget& target, ScriptedMessagePresenter& messages, std::string scriptName)
+    : m_target(target), m_messages(messages), m_scriptName(std::move(scriptName)) {}
+
+ScriptResult ScriptRunner::Run(const std::vector<ScriptStep>& steps) {
+    ScriptResult result;
+    for (const ScriptStep& step : steps) {
+        std::string why;
+        const bool ok = RunStep(step, why);
+        ++result.stepsRun;
+        if (!ok) {
+            result.ok = false;
+            result.failure = m_scriptName + ":" + std::to_string(step.line) + ": " + step.verb;
+            for (const std::string& arg : step.args)
+                result.failure += " " + arg;
+            result.failure += ": " + why;
+            break;
+        }
+    }
+    return result;
+}
+
+bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
+    const std::vector<std::string>& a = step.args;
+    auto number = [&](std::size_t i) {
+        int value = 0;
+        ReadInt(a[i], value);
+        return value;
+    };
+    // Texts in the script are UTF-8; the program speaks Windows-1252.
+    auto cp = [&](std::size_t i) { return Cp1252FromUtf8(a[i]); };
+    auto shown = [](std::string_view text) { return "'" + Utf8FromCp1252(text) + "'"; };
+    const std::string& verb = step.verb;
+
+    if (verb == "click-link") {
+        if (!m_target.ClickLink(cp(0))) {
+            why = "the page " + shown(m_target.CurrentPage()) + " has no such link";
+            return false;
+        }
+    } else if (verb == "click" || verb == "right-click") {
+        m_target.Click(number(0), number(1), verb == "click" ? MouseButton::Left : MouseButton::Right);
+    } else if (verb == "move") {
+        m_target.Move(number(0), number(1));
+    } else if (verb == "drag") {
+        m_target.Drag(number(0), number(1), number(2), number(3));
+    } else if (verb == "type") {
+        m_target.Type(cp(0));
+    } else if (verb == "key") {
+        const int key = VirtualKeyFromName(a[0]);
+        if (key == 0) {
+            why = "unknown key";
+            return false;
+        }
+        m_target.Key(key);
+    } else if (verb == "command") {
+        m_target.Command(cp(0));
+    } else if (verb == "wait") {
+        m_target.Wait(number(0));
+    } else if (verb == "answer-message") {
+        const int answer = ScriptedMessagePresenter::ParseAnswer(a[0]);
+        if (answer < 0) {
+            why = "unknown answer (OK, Cancel, Retry, Yes, No)";
+            return false;
+        }
+        m_messages.AddAnswer(answer);
+    } else if (verb == "expect-page") {
+        const std::string page = m_target.CurrentPage();
+        if (!SameTextInsensitive(page, cp(0))) {
+            why = "the page is " + shown(page);
+            return false;
+        }
+    } else if (verb == "expect-title") {
+        const std::string title = m_target.PageTitle();
+        if (title != cp(0)) {
+            why = "the title is " + shown(title);
+            return false;
+        }
+    } else if (verb == "expect-macro") {
+        const std::optional<std::string> value = m_target.Macro(cp(0));
+        if (!value || *value != cp(1)) {
+            why = value ? "the value is " + shown(*value) : std::string("the macro is not set");
+            return false;
+        }
+    } else if (verb == "expect-condition" || verb == "expect-no-condition") {
+        const bool wanted = verb == "expect-condition";
+        if (m_target.Condition(cp(0)) != wanted) {
+            why = wanted ? "the condition is not set" : "the condition is set";
+            return false;
+        }
+    } else if (verb == "expect-message") {
+        return ExpectMessage(cp(0), why);
+    } else if (verb == "expect-no-message") {
+        const auto& messages = m_messages.Messages();
+        if (messages.size() > m_messagesSeen) {
+            why = "a message was shown: " + shown(messages[m_messagesSeen].text);
+            return false;
+        }
+    } else if (verb == "expect-focus-text") {
+        const std::optional<std::string> text = m_target.FocusedText();
+        if (!text || *text != cp(0)) {
+            why = text ? "the field holds " + shown(*text) : std::string("no text field has the focus");
+            return false;
+        }
+    } else if (verb == "screenshot") {
+        if (!m_target.Screenshot(a[0])) {
+            why = "cannot write the picture";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ScriptRunner::ExpectMessage(std::string_view text, std::string& why) {
+    const auto& messages = m_messages.Messages();
+    for (std::size_t i = m_messagesSeen; i < messages.size(); ++i) {
+        if (messages[i].text.find(text) != std::string::npos) {
+            m_messagesSeen = i + 1;
+            return true;
+        }
+    }
+    why = messages.size() > m_messagesSeen ? "the messages since the last check were different (first: '" +
+                                                 Utf8FromCp1252(messages[m_messagesSeen].text) + "')"
+                                           : std::string("no message was shown");
+    return false;
+}
+
+} // namespace qor

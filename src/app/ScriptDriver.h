@@ -1,0 +1,86 @@
+#pragma once
+// The script driver: a small language of learner actions and checks, one per line, that drives the
+// trainer headless (`qor --script FILE`). The language is documented in docs/script.md. The driver
+// reads the script and checks the expectations; a ScriptTarget carries the actions out on the real
+// windows (or on a fake in tests).
+
+#include "page/controls/ControlEvents.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+class ScriptedMessagePresenter;
+
+// What a script can do to the program and ask it. Texts are Windows-1252.
+class ScriptTarget {
+public:
+    virtual ~ScriptTarget() = default;
+
+    // Clicks (press and release, left button) the first link whose shown text or target equals
+    // `text`; false when the page has none.
+    virtual bool ClickLink(std::string_view text) = 0;
+    // Client coordinates of the page.
+    virtual void Click(int x, int y, MouseButton button) = 0;
+    virtual void Move(int x, int y) = 0;
+    virtual void Drag(int x1, int y1, int x2, int y2) = 0;
+    // Types characters into whatever has the keyboard focus.
+    virtual void Type(std::string_view text) = 0;
+    // A Windows virtual-key code.
+    virtual void Key(int virtualKey) = 0;
+    // Runs a page command text as a link "§text" would.
+    virtual void Command(std::string_view text) = 0;
+    // Lets the program run (timers, animations) for `milliseconds`.
+    virtual void Wait(int milliseconds) = 0;
+
+    // The page file shown, relative to the page folder ("kurs/lektion01.htx"); empty when none.
+    virtual std::string CurrentPage() const = 0;
+    virtual std::string PageTitle() const = 0;
+    virtual std::optional<std::string> Macro(std::string_view name) const = 0;
+    virtual bool Condition(std::string_view name) const = 0;
+    // The text of the focused gap edit or text input, if any has the focus.
+    virtual std::optional<std::string> FocusedText() const = 0;
+    virtual bool Screenshot(const std::string& path) = 0;
+};
+
+struct ScriptStep {
+    int line = 0;
+    std::string verb;              // "click", "expect-page", …
+    std::vector<std::string> args; // UTF-8 as written; the text arguments keep their blanks
+};
+
+struct ScriptResult {
+    bool ok = true;
+    std::string failure; // "script.txt:12: expect-page kurs/a.htx: the page is main.htx" (UTF-8)
+    int stepsRun = 0;
+};
+
+// Reads a script: one step per line; blank lines and lines beginning with "#" are skipped. A line
+// that is not a known step with the right arguments makes the whole script fail before anything runs.
+bool ParseScript(std::string_view text, std::vector<ScriptStep>& steps, std::string& error);
+
+// The Windows virtual-key code of a key name ("Return", "Tab", "F1", "Down", "a" …), or 0.
+int VirtualKeyFromName(std::string_view name);
+
+class ScriptRunner {
+public:
+    // `messages` is the presenter every message box of the program goes to during the run.
+    ScriptRunner(ScriptTarget& target, ScriptedMessagePresenter& messages, std::string scriptName = "script");
+
+    // Runs the steps in order and stops at the first failed expectation or action.
+    ScriptResult Run(const std::vector<ScriptStep>& steps);
+
+private:
+    bool RunStep(const ScriptStep& step, std::string& why);
+    bool ExpectMessage(std::string_view text, std::string& why);
+
+    ScriptTarget& m_target;
+    ScriptedMessagePresenter& m_messages;
+    std::string m_scriptName;
+    std::size_t m_messagesSeen = 0; // messages already matched by expect-message
+};
+
+} // namespace qor

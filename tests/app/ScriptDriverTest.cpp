@@ -1,0 +1,224 @@
+#include "app/ScriptDriver.h"
+
+#include "platform/Cp1252.h"
+#include "platform/MessagePresenter.h"
+#include "platform/ScriptedMessagePresenter.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+using namespace qor;
+
+namespace {
+
+// Records every action as one line and answers questions from its members.
+class FakeTarget : public ScriptTarget {
+public:
+    std::vector<std::string> actions;
+    std::string page = "main.htx";
+    std::string title = "Start";
+    std::map<std::string, std::string> macros;
+    std::set<std::string> conditions;
+    std::optional<std::string> focusedText;
+    std::set<std::string> links{"Weiter", "lektion01.htx"};
+    ScriptedMessagePresenter* messages = nullptr;
+
+    bool ClickLink(std::string_view text) override {
+        actions.push_back("click-link " + std::string(text));
+        return links.count(std::string(text)) != 0;
+    }
+    void Click(int x, int y, MouseButton button) override {
+        actions.push_back((button == MouseButton::Left ? "left " : "right ") + std::to_string(x) + "," +
+                          std::to_string(y));
+    }
+    void Move(int x, int y) override {
+        actions.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    }
+    void Drag(int x1, int y1, int x2, int y2) override {
+        actions.push_back("drag " + std::to_string(x1) + "," + std::to_string(y1) + "-" + std::to_string(x2) +
+                          "," + std::to_string(y2));
+    }
+    void Type(std::string_view text) override { actions.push_back("type " + std::string(text)); }
+    void Key(int key) override { actions.push_back("key " + std::to_string(key)); }
+    void Command(std::string_view text) override {
+        actions.push_back("command " + std::string(text));
+        // A command that asks a question, as "go" does.
+        if (text == "go" && messages)
+            messages->Show("Die aktuelle Bibliothek wurde verändert."_cp, "qor", kMbYesNoCancel);
+    }
+    void Wait(int ms) override { actions.push_back("wait " + std::to_string(ms)); }
+    std::string CurrentPage() const override { return page; }
+    std::string PageTitle() const override { return title; }
+    std::optional<std::string> Macro(std::string_view name) const override {
+        auto it = macros.find(std::string(name));
+        return it == macros.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
+    bool Condition(std::string_view name) const override { return conditions.count(std::string(name)) != 0; }
+    std::optional<std::string> FocusedText() const override { return focusedText; }
+    bool Screenshot(const std::string& path) override {
+        actions.push_back("screenshot " + path);
+        return path != "/unwritable.png";
+    }
+};
+
+ScriptResult RunText(FakeTarget& target, ScriptedMessagePresenter& messages, std::string_view text) {
+    std::vector<ScriptStep> steps;
+    std::string error;
+    EXPECT_TRUE(ParseScript(text, steps, error)) << error;
+    target.messages = &messages;
+    ScriptRunner runner(target, messages, "t.script");
+    return runner.Run(steps);
+}
+
+} // namespace
+
+TEST(ScriptDriver, RejectsMalformedLinesBeforeRunning) {
+    const struct {
+        std::string_view script;
+        std::string_view error;
+    } cases[] = {
+        {"click 1", "line 1: click expects 2 numbers"},
+        {"# comment\n\nclick a b", "line 3: click 'a' is not a number"},
+        {"drag 1 2 3", "line 1: drag expects 4 numbers"},
+        {"wait", "line 1: wait expects 1 number"},
+        {"hover 3 4", "line 1: unknown step 'hover'"},
+        {"key Return Tab", "line 1: key expects one word"},
+        {"expect-page", "line 1: expect-page expects a text"},
+        {"expect-no-message now", "line 1: expect-no-message takes no arguments"},
+        {"expect-macro", "line 1: expect-macro expects a name and a value"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        std::vector<ScriptStep> steps;
+        std::string error;
+        EXPECT_FALSE(ParseScript(c.script, steps, error));
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST(ScriptDriver, TextArgumentsKeepTheirBlanksAndWindowsLineEnds) {
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(ParseScript("  type  le chat noir \r\nexpect-macro Name Jean Dupont\r\n", steps, error))
+        << error;
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].args, std::vector<std::string>{"le chat noir"});
+    EXPECT_EQ(steps[1].line, 2);
+    EXPECT_EQ(steps[1].args, (std::vector<std::string>{"Name", "Jean Dupont"}));
+}
+
+TEST(ScriptDriver, ActionsReachTheTargetInOrderAndInWindows1252) {
+    FakeTarget target;
+    ScriptedMessagePresenter messages;
+    const ScriptResult result = RunText(target, messages,
+                                        "click 10 20\nright-click 5 6\nmove 7 8\ndrag 1 2 300 400\n"
+                                        "type à bientôt\nkey Return\nkey F1\nkey a\ncommand gws,s2,go\n"
+                                        "wait 250\nscreenshot /tmp/x.png\n");
+    ASSERT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(result.stepsRun, 11);
+    const std::vector<std::string> expected{"left 10,20",
+                                            "right 5,6",
+                                            "move 7,8",
+                                            "drag 1,2-300,400",
+                                            "type " + std::string("à bientôt"_cp),
+                                            "key 13",
+                                            "key 112",
+                                            "key 65",
+                                            "command gws,s2,go",
+                                            "wait 250",
+                                            "screenshot /tmp/x.png"};
+    EXPECT_EQ(target.actions, expected);
+}
+
+TEST(ScriptDriver, StopsAtTheFirstFailedExpectationWithItsLine) {
+    const struct {
+        std::string_view script;
+        std::string_view failure;
+    } cases[] = {
+        {"expect-page lektion01.htx", "t.script:1: expect-page lektion01.htx: the page is 'main.htx'"},
+        {"expect-title Anfang", "t.script:1: expect-title Anfang: the title is 'Start'"},
+        {"expect-macro user Ann", "t.script:1: expect-macro user Ann: the macro is not set"},
+        {"expect-macro LabErgebnis Gut",
+         "t.script:1: expect-macro LabErgebnis Gut: the value is 'Sehr schön!'"},
+        {"expect-condition login", "t.script:1: expect-condition login: the condition is not set"},
+        {"expect-no-condition f", "t.script:1: expect-no-condition f: the condition is set"},
+        {"click-link Zurück", "t.script:1: click-link Zurück: the page 'main.htx' has no such link"},
+        {"expect-focus-text x", "t.script:1: expect-focus-text x: no text field has the focus"},
+        {"key Hyper", "t.script:1: key Hyper: unknown key"},
+        {"answer-message Maybe",
+         "t.script:1: answer-message Maybe: unknown answer (OK, Cancel, Retry, Yes, No)"},
+        {"screenshot /unwritable.png", "t.script:1: screenshot /unwritable.png: cannot write the picture"},
+        {"expect-message Fehler", "t.script:1: expect-message Fehler: no message was shown"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        FakeTarget target;
+        target.macros["LabErgebnis"] = std::string("Sehr schön!"_cp);
+        target.conditions.insert("f");
+        ScriptedMessagePresenter messages;
+        const ScriptResult result = RunText(target, messages, std::string(c.script) + "\nclick 1 1\n");
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.failure, c.failure);
+        EXPECT_EQ(result.stepsRun, 1);
+        EXPECT_TRUE(std::find(target.actions.begin(), target.actions.end(), "left 1,1") ==
+                    target.actions.end())
+            << "steps after a failure must not run";
+    }
+}
+
+TEST(ScriptDriver, PassingExpectationsCompareExactlyAndPagesWithoutCase) {
+    FakeTarget target;
+    target.page = "Kurs/Lektion01.htx";
+    target.macros["LabErgebnis"] = std::string("Leider daneben!");
+    target.macros["leer"] = "";
+    target.conditions.insert("login");
+    target.focusedText = std::string("élève"_cp);
+    ScriptedMessagePresenter messages;
+    const ScriptResult result = RunText(
+        target, messages,
+        "expect-page kurs/lektion01.htx\nexpect-macro LabErgebnis Leider daneben!\nexpect-macro leer\n"
+        "expect-condition login\nexpect-no-condition cdrom\nexpect-focus-text élève\n"
+        "click-link Weiter\nexpect-no-message\n");
+    EXPECT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(result.stepsRun, 8);
+}
+
+TEST(ScriptDriver, MessagesAreAnsweredFromTheScriptAndMatchedOnce) {
+    FakeTarget target;
+    ScriptedMessagePresenter messages;
+    ScriptResult result =
+        RunText(target, messages,
+                "answer-message Cancel\ncommand go\nexpect-message Bibliothek wurde verändert\n"
+                "expect-no-message\n");
+    ASSERT_TRUE(result.ok) << result.failure;
+    ASSERT_EQ(messages.Messages().size(), 1u);
+
+    // The message was consumed by the first check: a second check of it fails.
+    FakeTarget again;
+    ScriptedMessagePresenter second;
+    result = RunText(again, second, "command go\nexpect-message verändert\nexpect-message verändert\n");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.stepsRun, 3);
+
+    // An unexpected message makes expect-no-message fail with its text.
+    FakeTarget third;
+    ScriptedMessagePresenter thirdMessages;
+    result = RunText(third, thirdMessages, "command go\nexpect-no-message\n");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.failure.find("a message was shown: 'Die aktuelle Bibliothek"), std::string::npos)
+        << result.failure;
+}
+
+TEST(ScriptDriver, KeyNames) {
+    const struct {
+        std::string_view name;
+        int key;
+    } cases[] = {{"Return", 13},   {"enter", 13}, {"TAB", 9}, {"Escape", 27}, {"F1", 112},
+                 {"f12", 123},     {"F13", 0},    {"F0", 0},  {"z", 'Z'},     {"7", '7'},
+                 {"PageDown", 34}, {"", 0},       {"ä", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(VirtualKeyFromName(c.name), c.key);
+    }
+}

@@ -3,6 +3,7 @@
 #include "page/markup/PageHost.h"
 #include "page/markup/PageParser.h"
 #include "page/markup/PagePath.h"
+#include "page/sources/LinkCheck.h"
 #include "page/sources/PageSource.h"
 #include "platform/Cp1252.h"
 #include "platform/WinPath.h"
@@ -11,21 +12,6 @@
 #include <cstring>
 
 namespace qor {
-
-namespace {
-
-bool NamesAFile(std::string_view target) {
-    constexpr std::string_view kNotFiles[] = {"\xA7", "#", "@", "%", "+", "?", "http", "-"};
-    for (std::string_view prefix : kNotFiles) {
-        if (target.starts_with(prefix)) {
-            return false;
-        }
-    }
-    const std::string upper = UpperCp1252(target);
-    return !upper.starts_with("EX") && upper != "END";
-}
-
-} // namespace
 
 PageRenderRun::PageRenderRun()
     : m_document(std::make_unique<PageDocument>()), m_painter(*m_document, m_layout) {}
@@ -85,32 +71,7 @@ TXBitmap PageRenderRun::Visible(int scroll, bool whole) const {
 }
 
 std::vector<std::string> PageRenderRun::BadLinks() const {
-    std::vector<std::string> bad;
-    const PageDocument& document = *m_document;
-    for (int i = 0; i < document.namedRectangles.Count(); ++i) {
-        const NamedRectangle& named = document.namedRectangles.At(i);
-        if (named.kind == RectangleKind::Unnamed) {
-            continue;
-        }
-        std::string target = named.name.substr(0, named.name.find('@'));
-        target = target.substr(0, target.find('\xB0')); // left button part of 'left°right'
-        if (target.empty() || !NamesAFile(target)) {
-            continue;
-        }
-        const std::string path = ResolvePagePath(document.pageFolder, target);
-        if (!FileExists(path) && std::find(bad.begin(), bad.end(), target) == bad.end()) {
-            bad.push_back(target);
-        }
-    }
-    for (int i = 0; i < m_layout.Links().Count(); ++i) {
-        const std::string& target = m_layout.Links().At(i).target;
-        if (!target.empty() && NamesAFile(target) &&
-            !FileExists(ResolvePagePath(document.pageFolder, target)) &&
-            std::find(bad.begin(), bad.end(), target) == bad.end()) {
-            bad.push_back(target);
-        }
-    }
-    return bad;
+    return MissingLinkTargets(*m_document, m_layout);
 }
 
 } // namespace qor

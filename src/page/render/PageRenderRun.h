@@ -41,9 +41,7 @@ public:
     // document), or the whole buffer with `whole`.
     TXBitmap Visible(int scroll, bool whole) const;
 
-    // The link targets of the page that name files that do not exist. Commands ("§"), aliases
-    // ("#"), tooltips and hot spots ("@", "%"), check boxes ("+"), dictionary look-ups ("?"),
-    // web addresses ("http"), "-" (back), exercise commands ("ex…") and "END" are not files.
+    // The link targets of the page that name files that do not exist (MissingLinkTargets).
     std::vector<std::string> BadLinks() const;
 
 private:

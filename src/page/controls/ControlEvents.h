@@ -33,6 +33,8 @@ namespace VirtualKey {
 inline constexpr int Back = 8;
 inline constexpr int Tab = 9;
 inline constexpr int Return = 13;
+inline constexpr int PageUp = 33;
+inline constexpr int PageDown = 34;
 inline constexpr int End = 35;
 inline constexpr int Home = 36;
 inline constexpr int Left = 37;

@@ -41,6 +41,13 @@ void TestControlHost::SetFocus(TXControl& control) {
     control.FocusGained();
 }
 
+void TestControlHost::ClearFocus() {
+    TXControl* previous = m_focused;
+    m_focused = nullptr;
+    if (previous)
+        previous->FocusLost();
+}
+
 void TestControlHost::ControlDestroyed(TXControl& control) {
     std::erase_if(m_timers, [&](const auto& entry) { return entry.second.control == &control; });
     std::erase(m_repaints, &control);

@@ -44,6 +44,8 @@ public:
     const std::vector<ShownMenu>& MenusShown() const { return m_menus; }
 
     TXControl* FocusedControl() const { return m_focused; }
+    // The focus leaves the controls (the window around them takes it): the owner gets FocusLost.
+    void ClearFocus();
     int ProcessMessagesCalls() const { return m_processMessagesCalls; }
 
 private:

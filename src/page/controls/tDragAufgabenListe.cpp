@@ -32,6 +32,12 @@ void tDragAufgabenListe::SwapBlocks(int i, int j) {
     }
 }
 
+void tDragAufgabenListe::RemoveBlock(int index) {
+    if (ValidBlock(index)) {
+        m_blocks.erase(m_blocks.begin() + index);
+    }
+}
+
 int tDragAufgabenListe::TargetAt(int x, int y) const {
     for (std::size_t i = 0; i < m_targets.size(); ++i) {
         if (m_targets[i].rect.left == x && m_targets[i].rect.top == y) {

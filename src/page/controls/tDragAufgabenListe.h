@@ -72,6 +72,8 @@ public:
     // A block without a target (a wrong word of KLOTZ FALSCH).
     void AddBlock(std::string_view word);
     void SwapBlocks(int i, int j);
+    // Takes a block out of the list (its bitmaps stay until Reset, so its face can still be drawn).
+    void RemoveBlock(int index);
 
     // The target whose top-left corner is exactly (x, y), or -1.
     int TargetAt(int x, int y) const;

@@ -353,6 +353,19 @@ TEST(tDragAufgabenListe, SwapBlocksExchangesRecordsAndIgnoresBadIndices) {
     EXPECT_EQ(Words(list), (std::vector<std::string>{"c", "b", "a"}));
 }
 
+TEST(tDragAufgabenListe, RemoveBlockTakesOneOutAndIgnoresBadIndices) {
+    tDragAufgabenListe list;
+    list.AddTarget(Rect{0, 0, 40, 16}, "a");
+    list.AddBlock("b");
+    list.AddBlock("c");
+    list.RemoveBlock(1);
+    EXPECT_EQ(Words(list), (std::vector<std::string>{"a", "c"}));
+    list.RemoveBlock(2);
+    list.RemoveBlock(-1);
+    EXPECT_EQ(Words(list), (std::vector<std::string>{"a", "c"}));
+    EXPECT_EQ(list.TargetCount(), 1) << "the targets are not touched";
+}
+
 TEST(tDragAufgabenListe, ShuffleFollowsTheDrawsAndKeepsEveryWord) {
     const std::vector<std::string> written = {"un", "deux", "trois", "quatre", "cinq", "six", "sept"};
     bool anyChange = false;

@@ -39,6 +39,10 @@ constexpr StepSyntax kSteps[] = {
     {"expect-no-message", ArgShape::None},
     {"expect-focus-text", ArgShape::Text},
     {"screenshot", ArgShape::Text},
+    {"click-gap", ArgShape::Number},
+    {"drag-block", ArgShape::Text},
+    {"build-sentence", ArgShape::Number},
+    {"choose", ArgShape::Text},
 };
 
 std::string_view Trim(std::string_view text) {
@@ -243,6 +247,26 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
             return false;
         }
         m_target.Key(key);
+    } else if (verb == "click-gap") {
+        if (!m_target.ClickGap(number(0))) {
+            why = "the page has no such gap";
+            return false;
+        }
+    } else if (verb == "drag-block") {
+        if (!m_target.DragBlock(cp(0))) {
+            why = "no block with this word and a gap for it";
+            return false;
+        }
+    } else if (verb == "build-sentence") {
+        if (!m_target.BuildSentence(number(0))) {
+            why = "the page has no such sentence, or its parts did not come into order";
+            return false;
+        }
+    } else if (verb == "choose") {
+        if (!m_target.Choose(cp(0))) {
+            why = "the page shows no choice with this text";
+            return false;
+        }
     } else if (verb == "command") {
         m_target.Command(cp(0));
     } else if (verb == "wait") {

@@ -31,6 +31,15 @@ public:
     virtual void Type(std::string_view text) = 0;
     // A Windows virtual-key code.
     virtual void Key(int virtualKey) = 0;
+    // Exercises, found by what they hold rather than where they were placed:
+    // clicks into the gap edit `number` (1 is the first of the page); false when there is none.
+    virtual bool ClickGap(int number) = 0;
+    // Drags the first block showing `word` onto the first gap still waiting for that word.
+    virtual bool DragBlock(std::string_view word) = 0;
+    // Puts the parts of sentence task `number` (1 is the first) into the written order by dragging.
+    virtual bool BuildSentence(int number) = 0;
+    // Clicks the multiple-choice cell whose caption is `text`.
+    virtual bool Choose(std::string_view text) = 0;
     // Runs a page command text as a link "§text" would.
     virtual void Command(std::string_view text) = 0;
     // Lets the program run (timers, animations) for `milliseconds`.

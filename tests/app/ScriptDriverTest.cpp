@@ -40,6 +40,22 @@ public:
                           "," + std::to_string(y2));
     }
     void Type(std::string_view text) override { actions.push_back("type " + std::string(text)); }
+    bool ClickGap(int number) override {
+        actions.push_back("gap " + std::to_string(number));
+        return number >= 1 && number <= 2;
+    }
+    bool DragBlock(std::string_view word) override {
+        actions.push_back("block " + std::string(word));
+        return word == "le";
+    }
+    bool BuildSentence(int number) override {
+        actions.push_back("sentence " + std::to_string(number));
+        return number == 1;
+    }
+    bool Choose(std::string_view text) override {
+        actions.push_back("choose " + std::string(text));
+        return text == "la";
+    }
     void Key(int key) override { actions.push_back("key " + std::to_string(key)); }
     void Command(std::string_view text) override {
         actions.push_back("command " + std::string(text));
@@ -114,9 +130,10 @@ TEST(ScriptDriver, ActionsReachTheTargetInOrderAndInWindows1252) {
     const ScriptResult result = RunText(target, messages,
                                         "click 10 20\nright-click 5 6\nmove 7 8\ndrag 1 2 300 400\n"
                                         "type à bientôt\nkey Return\nkey F1\nkey a\ncommand gws,s2,go\n"
-                                        "wait 250\nscreenshot /tmp/x.png\n");
+                                        "wait 250\nscreenshot /tmp/x.png\nclick-gap 2\ndrag-block le\n"
+                                        "build-sentence 1\nchoose la\n");
     ASSERT_TRUE(result.ok) << result.failure;
-    EXPECT_EQ(result.stepsRun, 11);
+    EXPECT_EQ(result.stepsRun, 15);
     const std::vector<std::string> expected{"left 10,20",
                                             "right 5,6",
                                             "move 7,8",
@@ -127,7 +144,11 @@ TEST(ScriptDriver, ActionsReachTheTargetInOrderAndInWindows1252) {
                                             "key 65",
                                             "command gws,s2,go",
                                             "wait 250",
-                                            "screenshot /tmp/x.png"};
+                                            "screenshot /tmp/x.png",
+                                            "gap 2",
+                                            "block le",
+                                            "sentence 1",
+                                            "choose la"};
     EXPECT_EQ(target.actions, expected);
 }
 
@@ -150,6 +171,11 @@ TEST(ScriptDriver, StopsAtTheFirstFailedExpectationWithItsLine) {
          "t.script:1: answer-message Maybe: unknown answer (OK, Cancel, Retry, Yes, No)"},
         {"screenshot /unwritable.png", "t.script:1: screenshot /unwritable.png: cannot write the picture"},
         {"expect-message Fehler", "t.script:1: expect-message Fehler: no message was shown"},
+        {"click-gap 3", "t.script:1: click-gap 3: the page has no such gap"},
+        {"drag-block un", "t.script:1: drag-block un: no block with this word and a gap for it"},
+        {"build-sentence 2",
+         "t.script:1: build-sentence 2: the page has no such sentence, or its parts did not come into order"},
+        {"choose les", "t.script:1: choose les: the page shows no choice with this text"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);

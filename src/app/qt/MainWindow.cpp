@@ -1,84 +1,148 @@
 #include "app/qt/MainWindow.h"
 
-#include "page/render/PageRenderRun.h"
+#include "app/MainWindowShow.h"
+#include "app/PageCommand.h"
+#include "app/SpecialCodes.h"
+#include "app/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPainter>
-#include <QVBoxLayout>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
 
 namespace qor {
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+MainWindow::MainWindow(std::function<void()> endProgram, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), m_endProgram(std::move(endProgram)) {
     setWindowTitle(ToQString("qor französisch"_cp));
     setFixedSize(kClientWidth, kClientHeight);
-    setAutoFillBackground(false);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    // A screen exactly 800 pixels wide gets the system's default position; others are centred.
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->geometry().width() != 800)
+        move(screen->geometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+
+    m_page = new TXPage(this);
+    m_page->setGeometry(0, 0, kClientWidth, kClientHeight);
+    m_page->SetOnEndApplication([this] { Beenden(); });
+
+    CommandServices services;
+    services.browser = this;
+    services.programEnd = this;
+    services.driveSearch = &m_driveSearch;
+    m_context.page = this;
+    m_context.services = WithStandIns(services);
+    m_context.processMessages = [] { QCoreApplication::processEvents(); };
+
+    PageControl& page = m_page->Page();
+    page.OnSpecialCode = [this](std::string& code) { code = SpecialCode(m_context, code); };
+    page.OnPictureRequest = [this](std::string_view code, TXBitmap& bitmap) {
+        PictureCode(m_context, code, bitmap);
+    };
+    SetUpMainPage(m_context);
 }
 
-bool MainWindow::ShowPage(const std::string& folder, const std::string& file) {
-    PageRenderRun run;
-    PageRenderRequest request;
-    request.folder = folder;
-    request.file = file;
-    request.width = kClientWidth;
-    request.height = kClientHeight;
-    if (!run.Render(request))
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::Start(std::optional<Colour> visibleBackdropColour) {
+    show();
+    const ShowPlan plan = PlanShowing(m_context, visibleBackdropColour);
+    switch (plan.action) {
+    case ShowAction::Close:
+        close();
         return false;
-    TXBitmap visible = run.Visible(0, false);
-    m_page = QImage(visible.Row(0), visible.Width(), visible.Height(),
-                    static_cast<qsizetype>(visible.Stride()), QImage::Format_BGR888)
-                 .copy();
-    setWindowTitle(ToQString(run.Document().title));
-    update();
+    case ShowAction::RunPendingCommand:
+        m_page->Page().OnCommand = [this](const std::string& command) { PageCommand(m_context, command); };
+        if (plan.background)
+            m_page->Page().SetColorBGR(*plan.background);
+        // The command runs once the window has appeared.
+        QTimer::singleShot(0, this, [this] { RunPendingCommand(m_context); });
+        break;
+    case ShowAction::LoadPage:
+        m_page->Page().OnCommand = [this](const std::string& command) { PageCommand(m_context, command); };
+        m_page->Page().SetXPath(MainPageFolder(Settings()));
+        m_page->Page().SetXFile(plan.page);
+        break;
+    }
+    m_page->setFocus();
     return true;
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    if (!m_page.isNull()) {
-        painter.drawImage(0, 0, m_page);
-        return;
-    }
-    painter.setPen(QColor(0xC0, 0xC0, 0xC0));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(24);
-    painter.setFont(font);
-    painter.drawText(
-        rect(), Qt::AlignCenter,
-        ToQString("qor französisch\n\nDie Seiten des Trainers folgen.\nEsc beendet das Programm."_cp));
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    // The borderless window has no close button; Escape ends the program until pages offer "Beenden".
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_onClose) {
-        auto onClose = std::move(m_onClose);
-        m_onClose = nullptr;
-        onClose();
-    }
     event->accept();
+    Beenden();
 }
 
-PlaceholderWindow::PlaceholderWindow(const QString& title, const QString& note, QWidget* parent)
-    : QWidget(parent) {
-    setWindowTitle(title);
-    auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(note, this);
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label);
-    resize(MainWindow::kClientWidth, MainWindow::kClientHeight);
+// [CommandPage]
+
+std::string MainWindow::CurrentFile() const {
+    return m_page->Page().XFile();
+}
+
+void MainWindow::LoadPage(std::string_view file) {
+    m_page->Page().SetXFile(file);
+}
+
+void MainWindow::SetPageFolder(std::string_view folder) {
+    m_page->Page().SetXPath(folder);
+}
+
+void MainWindow::Reload() {
+    m_page->Page().Reload();
+}
+
+void MainWindow::ShowText(std::string_view markup) {
+    m_page->Page().ShowText(markup);
+}
+
+void MainWindow::SetCondition(std::string_view name) {
+    m_page->Page().SetBedingung(name);
+}
+
+void MainWindow::ClearCondition(std::string_view name) {
+    m_page->Page().ClearBedingung(name);
+}
+
+bool MainWindow::TestCondition(std::string_view name) const {
+    return m_page->Page().TestBedingung(name);
+}
+
+void MainWindow::SetMacro(std::string_view name, std::string_view value) {
+    m_page->Page().SetMacro(name, value);
+}
+
+void MainWindow::SetBackgroundColour(Colour colour) {
+    m_page->Page().SetColorBGR(colour);
+}
+
+void MainWindow::SetSpecialCharacters(std::string_view characters) {
+    m_page->Page().SetSonderzeichen(characters);
+}
+
+void MainWindow::ShowNormalCursor() {
+    m_page->unsetCursor();
+}
+
+void MainWindow::EnableMouseInput() {
+    m_page->setEnabled(true);
+}
+
+bool MainWindow::Open(std::string_view url) {
+    return QDesktopServices::openUrl(QUrl(ToQString(url)));
+}
+
+void MainWindow::Beenden() {
+    if (m_endProgram) {
+        auto end = std::move(m_endProgram);
+        m_endProgram = nullptr;
+        end();
+    }
 }
 
 } // namespace qor

@@ -1,43 +1,67 @@
 #pragma once
 // The trainer's main window: borderless, black, with a client area of 800 × 572 pixels that the
-// page control fills. Until the page control takes mouse and keyboard, it shows the main page as
-// the page engine renders it.
+// page control fills. It answers the page's commands, special codes and picture codes and decides
+// what a new main window shows first.
 
-#include <QImage>
+#include "app/CommandContext.h"
+#include "app/CommandPage.h"
+#include "app/CommandServices.h"
+#include "app/ShellCommandServices.h"
+
 #include <QWidget>
 #include <functional>
-#include <string>
+#include <optional>
 
 namespace qor {
 
-class MainWindow : public QWidget {
+class TXPage;
+
+class MainWindow : public QWidget, private CommandPage, private BrowserService, private ProgramEndService {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 800;
     static constexpr int kClientHeight = 572;
 
-    explicit MainWindow(QWidget* parent = nullptr);
-    // Renders `file` from the page folder `folder` (program paths); false when it could not be shown.
-    bool ShowPage(const std::string& folder, const std::string& file);
-    // Called once when the learner closes the window; the program then ends.
-    void SetOnClose(std::function<void()> onClose) { m_onClose = std::move(onClose); }
+    // `endProgram` is the end of the program (Beenden and leaving the message loop); the link
+    // "END", the command "end" and closing the window call it.
+    explicit MainWindow(std::function<void()> endProgram, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows the window and its first page: the page a tool window asked for, a command it left
+    // behind, or the main page. False when the learner gave up looking for the main page; the
+    // window is closed then.
+    bool Start(std::optional<Colour> visibleBackdropColour);
+
+    TXPage& Page() { return *m_page; }
+    CommandContext& Context() { return m_context; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::function<void()> m_onClose;
-    QImage m_page; // the visible part of the rendered page; null while none is shown
-};
+    // [CommandPage]
+    std::string CurrentFile() const override;
+    void LoadPage(std::string_view file) override;
+    void SetPageFolder(std::string_view folder) override;
+    void Reload() override;
+    void ShowText(std::string_view markup) override;
+    void SetCondition(std::string_view name) override;
+    void ClearCondition(std::string_view name) override;
+    bool TestCondition(std::string_view name) const override;
+    void SetMacro(std::string_view name, std::string_view value) override;
+    void SetBackgroundColour(Colour colour) override;
+    void SetSpecialCharacters(std::string_view characters) override;
+    void ShowNormalCursor() override;
+    void EnableMouseInput() override;
+    // [BrowserService]
+    bool Open(std::string_view url) override;
+    // [ProgramEndService]
+    void Beenden() override;
 
-// A stand-in for windows that later work fills (the vocabulary editor in editor mode, the
-// dictionary window): a plain window that says what it will be.
-class PlaceholderWindow : public QWidget {
-    Q_OBJECT
-public:
-    PlaceholderWindow(const QString& title, const QString& note, QWidget* parent = nullptr);
+    TXPage* m_page = nullptr;
+    SettingsDriveSearch m_driveSearch;
+    CommandContext m_context;
+    std::function<void()> m_endProgram;
 };
 
 } // namespace qor

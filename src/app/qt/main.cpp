@@ -5,13 +5,21 @@
 // Options of our own, taken out before the program looks at its arguments:
 //   --exit-after-start   end right after the windows are shown (headless start-up tests)
 //   --screenshot FILE    save a picture of the main window as PNG once it is shown, then end
+//   --script FILE        run a script of learner actions and checks (docs/script.md), then end;
+//                        exit code 1 when a check failed, 2 when the script cannot be read
 
 #include "app/AppSettings.h"
 #include "app/Beenden.h"
 #include "app/MainBlock.h"
+#include "app/MainWindowShow.h"
+#include "app/MainWindowState.h"
 #include "app/PlaceholderObjects.h"
+#include "app/ScriptDriver.h"
 #include "app/Startup.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/PlaceholderWindow.h"
+#include "app/qt/QtScriptTarget.h"
+#include "app/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
@@ -35,6 +43,7 @@ struct CommandLine {
     std::vector<std::string> arguments; // Windows-1252, without our own options
     bool exitAfterStart = false;
     QString screenshot;
+    QString script;
 };
 
 CommandLine ReadCommandLine(const QStringList& all) {
@@ -44,6 +53,8 @@ CommandLine ReadCommandLine(const QStringList& all) {
             line.exitAfterStart = true;
         else if (all[i] == QStringLiteral("--screenshot") && i + 1 < all.size())
             line.screenshot = all[++i];
+        else if (all[i] == QStringLiteral("--script") && i + 1 < all.size())
+            line.script = all[++i];
         else
             line.arguments.push_back(FromQString(all[i]));
     }
@@ -63,15 +74,31 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setApplicationName(ToQString("qor französisch"_cp));
 
+    CommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());
+    // A script answers every message box itself, from the very first one.
     QtMessagePresenter screenMessages;
-    if (!InstallScriptedPresenterFromEnvironment())
+    ScriptedMessagePresenter scriptMessages;
+    std::vector<ScriptStep> scriptSteps;
+    if (!commandLine.script.isEmpty()) {
+        std::string text;
+        std::string error;
+        if (!ReadWholeFile(ProgramPath(commandLine.script.toStdString()), text)) {
+            std::fprintf(stderr, "qor: cannot read the script %s\n", qPrintable(commandLine.script));
+            return 2;
+        }
+        if (!ParseScript(text, scriptSteps, error)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(commandLine.script), error.c_str());
+            return 2;
+        }
+        SetMessagePresenter(&scriptMessages);
+    } else if (!InstallScriptedPresenterFromEnvironment()) {
         SetMessagePresenter(&screenMessages);
+    }
     QtFontService::LoadFontFiles();
     QtFontService fonts;
     SetFontService(&fonts);
     SeedRandomFromClock();
 
-    CommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());
     std::unique_ptr<ScreenService> screen = MakeScreenService();
     PlaceholderObjects objects;
 
@@ -82,24 +109,6 @@ int main(int argc, char** argv) {
     environment.objects = &objects;
     if (RunStartupSequence(environment) != StartupResult::Started)
         return 1;
-
-    // The main window, the backdrop and the dictionary window; in editor mode the editor is the
-    // main window and the backdrop stays hidden.
-    std::unique_ptr<QWidget> mainWindow;
-    std::unique_ptr<PlaceholderWindow> dictionaryWindow = std::make_unique<PlaceholderWindow>(
-        ToQString("Wörterbuch"_cp), ToQString("Das Wörterbuch folgt."_cp));
-    if (Settings().editorMode) {
-        application.setApplicationName(ToQString("*qor französisch"_cp));
-        mainWindow = std::make_unique<PlaceholderWindow>(ToQString("Vokabel-Editor"_cp),
-                                                         ToQString("Der Vokabel-Editor folgt."_cp));
-        objects.SetBackdrop(Settings().backdropColour, false);
-    } else {
-        auto window = std::make_unique<MainWindow>();
-        window->move(0, 0);
-        window->ShowPage(WithTrailingSeparator(Settings().pageRoot) + "hqor" + kPathSeparator, "main.htx");
-        mainWindow = std::move(window);
-        objects.SetBackdrop(Settings().backdropColour, IsBackdropVisible(screen->PrimaryScreen()));
-    }
 
     EndOfProgram end;
     end.objects = &objects;
@@ -112,19 +121,53 @@ int main(int argc, char** argv) {
         Beenden(end);
         QCoreApplication::quit();
     };
-    if (auto* window = dynamic_cast<MainWindow*>(mainWindow.get()))
-        window->SetOnClose(endProgram);
+
+    // The main window, the backdrop and the dictionary window; in editor mode the editor is the
+    // main window and the backdrop stays hidden.
+    std::unique_ptr<QWidget> editorWindow;
+    MainWindow* mainWindow = nullptr;
+    std::unique_ptr<PlaceholderWindow> dictionaryWindow = std::make_unique<PlaceholderWindow>(
+        ToQString("Wörterbuch"_cp), ToQString("Das Wörterbuch folgt."_cp));
+    if (Settings().editorMode) {
+        application.setApplicationName(ToQString("*qor französisch"_cp));
+        editorWindow = std::make_unique<PlaceholderWindow>(ToQString("Vokabel-Editor"_cp),
+                                                           ToQString("Der Vokabel-Editor folgt."_cp));
+        objects.SetBackdrop(Settings().backdropColour, false);
+        editorWindow->show();
+    } else {
+        const bool backdropVisible = IsBackdropVisible(screen->PrimaryScreen());
+        objects.SetBackdrop(Settings().backdropColour, backdropVisible);
+        ResetMainState();
+        mainWindow = new MainWindow(endProgram);
+        mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+        if (!mainWindow->Start(backdropVisible ? std::optional<Colour>(Settings().backdropColour)
+                                               : std::nullopt))
+            return 1;
+    }
     QObject::connect(&application, &QApplication::lastWindowClosed, endProgram);
 
-    mainWindow->show();
-    if (!commandLine.screenshot.isEmpty()) {
+    int exitCode = 0;
+    QWidget* shown = mainWindow ? static_cast<QWidget*>(mainWindow) : editorWindow.get();
+    if (!commandLine.script.isEmpty() && mainWindow) {
         QTimer::singleShot(0, [&] {
-            if (!mainWindow->grab().save(commandLine.screenshot, "PNG"))
+            QtScriptTarget target(mainWindow->Page(), MainPageFolder(Settings()));
+            ScriptRunner runner(target, scriptMessages, commandLine.script.toStdString());
+            const ScriptResult result = runner.Run(scriptSteps);
+            if (!result.ok) {
+                std::fprintf(stderr, "%s\n", result.failure.c_str());
+                exitCode = 1;
+            }
+            endProgram();
+        });
+    } else if (!commandLine.screenshot.isEmpty()) {
+        QTimer::singleShot(0, [&] {
+            if (!shown->grab().save(commandLine.screenshot, "PNG"))
                 std::fprintf(stderr, "qor: cannot write %s\n", qPrintable(commandLine.screenshot));
             endProgram();
         });
     } else if (commandLine.exitAfterStart) {
         QTimer::singleShot(0, endProgram);
     }
-    return application.exec();
+    const int loopResult = application.exec();
+    return exitCode != 0 ? exitCode : loopResult;
 }

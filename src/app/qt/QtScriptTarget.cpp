@@ -1,0 +1,289 @@
+#include "app/qt/QtScriptTarget.h"
+
+#include "app/qt/QtKeys.h"
+#include "app/qt/TXPage.h"
+#include "page/controls/TPageEdit.h"
+#include "page/controls/TXMultipleChoice.h"
+#include "page/controls/tTippAufgabenListe.h"
+#include "page/render/LinkSearch.h"
+#include "platform/Cp1252.h"
+#include "platform/qt/QtText.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <algorithm>
+
+namespace qor {
+
+namespace {
+
+constexpr int kDragSteps = 12; // moves between press and release of a drag
+
+Qt::MouseButton QtButton(MouseButton button) {
+    switch (button) {
+    case MouseButton::Right:
+        return Qt::RightButton;
+    case MouseButton::Middle:
+        return Qt::MiddleButton;
+    default:
+        return Qt::LeftButton;
+    }
+}
+
+void SendMouse(QWidget& widget, QEvent::Type type, int x, int y, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    const QPointF local(x, y);
+    QMouseEvent event(type, local, widget.mapToGlobal(local), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+} // namespace
+
+QtScriptTarget::QtScriptTarget(TXPage& page, std::string pageRoot)
+    : m_page(page), m_pageRoot(std::move(pageRoot)) {}
+
+void QtScriptTarget::Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // deferred calls that the first round posted
+}
+
+bool QtScriptTarget::ClickLink(std::string_view text) {
+    PageControl& page = m_page.Page();
+    const std::optional<FoundLink> link = FindLink(page.Document(), page.Layout(), text);
+    if (!link)
+        return false;
+    // Bring the link into view first, as a learner would scroll to it.
+    const int height = m_page.height();
+    if (link->rect.top < page.ScrollOffset() || link->rect.bottom >= page.ScrollOffset() + height)
+        page.ScrollTo(std::max(0, link->rect.top - height / 3));
+    const int x = (link->rect.left + link->rect.right) / 2;
+    const int y = (link->rect.top + link->rect.bottom) / 2 - page.ScrollOffset();
+    Click(x, y, MouseButton::Left);
+    return true;
+}
+
+void QtScriptTarget::Click(int x, int y, MouseButton button) {
+    const Qt::MouseButton qtButton = QtButton(button);
+    Move(x, y);
+    SendMouse(m_page, QEvent::MouseButtonPress, x, y, qtButton, qtButton);
+    Settle();
+    SendMouse(m_page, QEvent::MouseButtonRelease, x, y, qtButton, Qt::NoButton);
+    Settle();
+}
+
+void QtScriptTarget::Move(int x, int y) {
+    SendMouse(m_page, QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton);
+    Settle();
+}
+
+void QtScriptTarget::Drag(int x1, int y1, int x2, int y2) {
+    Move(x1, y1);
+    SendMouse(m_page, QEvent::MouseButtonPress, x1, y1, Qt::LeftButton, Qt::LeftButton);
+    Settle();
+    for (int step = 1; step <= kDragSteps; ++step) {
+        const int x = x1 + (x2 - x1) * step / kDragSteps;
+        const int y = y1 + (y2 - y1) * step / kDragSteps;
+        SendMouse(m_page, QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton);
+        Settle();
+    }
+    SendMouse(m_page, QEvent::MouseButtonRelease, x2, y2, Qt::LeftButton, Qt::NoButton);
+    Settle();
+}
+
+void QtScriptTarget::SendKey(int qtKey, const QString& text) {
+    // Keys go where the learner's would: the INPUT field when it has the focus, else the page.
+    QWidget* target = &m_page;
+    if (QLineEdit* input = m_page.TextInput(); input && input->hasFocus())
+        target = input;
+    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &release);
+    Settle();
+}
+
+void QtScriptTarget::Type(std::string_view text) {
+    for (char c : text) {
+        const QString character = ToQString(std::string_view(&c, 1));
+        const int upper = static_cast<unsigned char>(UpperCp1252(std::string_view(&c, 1))[0]);
+        const int qtKey = (upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9') ? upper
+                          : c == ' '                                                       ? Qt::Key_Space
+                                                                                           : Qt::Key_unknown;
+        SendKey(qtKey, character);
+    }
+}
+
+void QtScriptTarget::Key(int virtualKey) {
+    const int qtKey = QtKeyFromVirtualKey(virtualKey);
+    QString text;
+    if (virtualKey == 13)
+        text = QStringLiteral("\r");
+    else if (virtualKey == 8)
+        text = QStringLiteral("\b");
+    else if (virtualKey == 32)
+        text = QStringLiteral(" ");
+    else if ((virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z'))
+        text = QChar(virtualKey).toLower();
+    SendKey(qtKey, text);
+}
+
+void QtScriptTarget::DragInDocument(int x1, int y1, int x2, int y2, int steps) {
+    PageControl& page = m_page.Page();
+    const int height = m_page.height();
+    if (y1 < page.ScrollOffset() || y1 >= page.ScrollOffset() + height)
+        page.ScrollTo(std::max(0, y1 - height / 3));
+    const int scroll = page.ScrollOffset();
+    Move(x1, y1 - scroll);
+    SendMouse(m_page, QEvent::MouseButtonPress, x1, y1 - scroll, Qt::LeftButton, Qt::LeftButton);
+    Settle();
+    for (int step = 1; step <= steps; ++step) {
+        const int x = x1 + (x2 - x1) * step / steps;
+        const int y = y1 + (y2 - y1) * step / steps - scroll;
+        SendMouse(m_page, QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton);
+        Settle();
+    }
+    SendMouse(m_page, QEvent::MouseButtonRelease, x2, y2 - scroll, Qt::LeftButton, Qt::NoButton);
+    Settle();
+}
+
+bool QtScriptTarget::ClickGap(int number) {
+    PageControl& page = m_page.Page();
+    tTippAufgabenListe& gaps = page.Document().GapEdits();
+    if (number < 1 || number > gaps.Count())
+        return false;
+    const TPageEdit& edit = gaps.Edit(number - 1);
+    if (!edit.Visible())
+        return false;
+    const int x = edit.Left() + std::min(edit.Width() / 2, 8);
+    const int y = edit.Top() + edit.Height() / 2;
+    const int height = m_page.height();
+    if (y < page.ScrollOffset() || y >= page.ScrollOffset() + height)
+        page.ScrollTo(std::max(0, y - height / 3));
+    Click(x, y - page.ScrollOffset(), MouseButton::Left);
+    return true;
+}
+
+bool QtScriptTarget::DragBlock(std::string_view word) {
+    const tDragAufgabenListe& task = m_page.Page().Document().dragTask;
+    const auto& blocks = task.Blocks();
+    const auto& targets = task.Targets();
+    const auto block =
+        std::find_if(blocks.begin(), blocks.end(), [&](const auto& b) { return b.word == word; });
+    const auto target =
+        std::find_if(targets.begin(), targets.end(), [&](const auto& t) { return t.word == word; });
+    if (block == blocks.end() || target == targets.end())
+        return false;
+    const std::size_t blocksBefore = blocks.size();
+    // Grabbed a few pixels inside its corner, the block is let go with its corner on the gap's.
+    constexpr int kGrab = 4;
+    DragInDocument(block->rect.left + kGrab, block->rect.top + kGrab, target->rect.left + kGrab,
+                   target->rect.top + kGrab, kDragSteps);
+    Wait(50);
+    return task.Blocks().size() < blocksBefore;
+}
+
+bool QtScriptTarget::BuildSentence(int number) {
+    tSatzbauListe& sentences = m_page.Page().Document().sentences;
+    if (number < 1 || number > sentences.SentenceCount())
+        return false;
+    const int index = number - 1;
+    // Selection by swaps: each drag puts the right part onto the next position. A single move
+    // lets the part snap onto that position and nowhere in between.
+    constexpr int kGrab = 4;
+    const int countBefore = sentences.SentenceCount();
+    // A part's picture is numbered in the written order, so it tells where the part belongs.
+    const int partCount = sentences.Sentence(index).PartCount();
+    for (int position = 0; position < partCount; ++position) {
+        if (sentences.SentenceCount() < countBefore)
+            return true; // solved and closed up
+        const tSatzteilListe& sentence = sentences.Sentence(index);
+        if (sentence.Solved())
+            break;
+        int from = -1;
+        for (int j = position; j < sentence.PartCount(); ++j) {
+            if (sentence.PartAt(j).bitmap == position)
+                from = j;
+        }
+        if (from < 0)
+            return false;
+        if (from == position)
+            continue;
+        const auto& source = sentence.PartAt(from).rect;
+        const auto& slot = sentence.PartAt(position).rect;
+        DragInDocument(source.left + kGrab, source.top + kGrab, slot.left + kGrab, slot.top + kGrab, 1);
+    }
+    Wait(50);
+    return sentences.SentenceCount() < countBefore || sentences.Sentence(index).Solved();
+}
+
+bool QtScriptTarget::Choose(std::string_view text) {
+    PageControl& page = m_page.Page();
+    TXMultipleChoice* grid = page.Document().MultipleChoice();
+    if (!grid || !grid->Visible())
+        return false;
+    // The cells are found by sampling the grid, so their arrangement does not matter here.
+    for (int y = 2; y < grid->Height(); y += 4) {
+        for (int x = 2; x < grid->Width(); x += 4) {
+            const int cell = grid->CellAt(x, y);
+            if (cell >= 0 && grid->CellCaption(cell) == text) {
+                const int clientY = grid->Top() + y - page.ScrollOffset();
+                Click(grid->Left() + x + 4, clientY + 4, MouseButton::Left);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void QtScriptTarget::Command(std::string_view text) {
+    m_page.Page().FollowLink("\xA7" + std::string(text), m_page.Page().ClientRect());
+    Settle();
+}
+
+void QtScriptTarget::Wait(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(std::max(0, milliseconds), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+std::string QtScriptTarget::CurrentPage() const {
+    const std::string& full = m_page.Page().Source().FullPath();
+    if (full.size() > m_pageRoot.size() && SameTextInsensitive(full.substr(0, m_pageRoot.size()), m_pageRoot))
+        return full.substr(m_pageRoot.size());
+    return full;
+}
+
+std::string QtScriptTarget::PageTitle() const {
+    return m_page.Page().Document().title;
+}
+
+std::optional<std::string> QtScriptTarget::Macro(std::string_view name) const {
+    const TXAliasList& macros = m_page.Page().Document().macros;
+    const int index = macros.Find(name);
+    if (index < 0)
+        return std::nullopt;
+    return macros.ValueAt(index);
+}
+
+bool QtScriptTarget::Condition(std::string_view name) const {
+    return m_page.Page().TestBedingung(name);
+}
+
+std::optional<std::string> QtScriptTarget::FocusedText() const {
+    if (QLineEdit* input = m_page.TextInput(); input && input->hasFocus())
+        return FromQString(input->text());
+    if (const auto* edit = dynamic_cast<const TPageEdit*>(m_page.FocusedChild()))
+        return edit->Text();
+    return std::nullopt;
+}
+
+bool QtScriptTarget::Screenshot(const std::string& path) {
+    Settle();
+    return m_page.window()->grab().save(QString::fromStdString(path), "PNG");
+}
+
+} // namespace qor

@@ -1,0 +1,50 @@
+#pragma once
+// The script driver's hands on the real windows: clicks, moves, drags and keys are sent to the page
+// widget as Qt events, so they take the same path as the learner's; waiting runs the event loop.
+
+#include "app/ScriptDriver.h"
+
+#include <QString>
+#include <string>
+
+namespace qor {
+
+class TXPage;
+
+class QtScriptTarget : public ScriptTarget {
+public:
+    // `pageRoot` is the page folder that page names are reported relative to (…/hqor/).
+    QtScriptTarget(TXPage& page, std::string pageRoot);
+
+    bool ClickLink(std::string_view text) override;
+    void Click(int x, int y, MouseButton button) override;
+    void Move(int x, int y) override;
+    void Drag(int x1, int y1, int x2, int y2) override;
+    void Type(std::string_view text) override;
+    void Key(int virtualKey) override;
+    bool ClickGap(int number) override;
+    bool DragBlock(std::string_view word) override;
+    bool BuildSentence(int number) override;
+    bool Choose(std::string_view text) override;
+    void Command(std::string_view text) override;
+    void Wait(int milliseconds) override;
+
+    std::string CurrentPage() const override;
+    std::string PageTitle() const override;
+    std::optional<std::string> Macro(std::string_view name) const override;
+    bool Condition(std::string_view name) const override;
+    std::optional<std::string> FocusedText() const override;
+    bool Screenshot(const std::string& path) override;
+
+private:
+    void SendKey(int qtKey, const QString& text);
+    // Press at (x1, y1), the moves, release at (x2, y2); document coordinates are turned into
+    // client coordinates (the page is scrolled first when the start is out of view).
+    void DragInDocument(int x1, int y1, int x2, int y2, int steps);
+    void Settle(); // lets the events that an action caused run
+
+    TXPage& m_page;
+    std::string m_pageRoot;
+};
+
+} // namespace qor

@@ -1,8 +1,10 @@
 // The pages and exercise files that ship with the program, parsed with the real parser: they must
 // parse without a message box, every link must lead somewhere, and every exercise must be solvable.
-// The sources are UTF-8 in content/hqor; they are converted and packed into a page folder of our own,
-// as the build does, so that INCLUDE and numbered pages ("!+") read real packed files.
+// ShippedContent packs them into a page folder of our own, as the build does, so that INCLUDE and
+// numbered pages ("!+") read real packed files.
 
+#include "content/NamedPages.h"
+#include "content/ShippedContent.h"
 #include "page/controls/TPageEdit.h"
 #include "page/controls/TXMultipleChoice.h"
 #include "page/controls/tTippAufgabenListe.h"
@@ -14,32 +16,13 @@
 #include "platform/Cp1252.h"
 #include "platform/ScriptedMessagePresenter.h"
 #include "platform/WinPath.h"
-#include "platform/Zlib.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 #include <set>
-#include <sstream>
 
 namespace qor::test {
 namespace {
-
-namespace fs = std::filesystem;
-
-const fs::path kSources = QOR_CONTENT_DIR;
-
-struct ContentFile {
-    std::string relative; // the shipped name, e.g. "kurs/lektion01.htx"
-    std::string text;     // Windows-1252
-    bool lossless = true;
-};
-
-bool EndsWith(const std::string& text, std::string_view end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 // What a page asks of the learner, summed up so that the course as a whole can be checked.
 struct Exercises {
@@ -52,66 +35,16 @@ struct Exercises {
     int exerciseLinks = 0; // "ex pick=… file=…"
 };
 
-class ShippedContent : public ::testing::Test {
+class ShippedContentTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        s_folder = fs::temp_directory_path() / ("qor_content_" + std::to_string(std::random_device{}()));
-        fs::remove_all(s_folder);
-        for (const auto& entry : fs::recursive_directory_iterator(kSources)) {
-            if (!entry.is_regular_file()) {
-                continue;
-            }
-            std::string relative = fs::relative(entry.path(), kSources).generic_string();
-            const bool page = EndsWith(relative, ".html");
-            const bool exercise = EndsWith(relative, ".qor.txt");
-            if (!page && !exercise) {
-                continue;
-            }
-            std::ifstream in(entry.path(), std::ios::binary);
-            std::ostringstream utf8;
-            utf8 << in.rdbuf();
-            ContentFile file;
-            file.text = Cp1252FromUtf8(utf8.str(), &file.lossless);
-            // The names the build gives them: packed pages and plain exercise files.
-            relative = page ? relative.substr(0, relative.size() - 5) + ".htx"
-                            : relative.substr(0, relative.size() - 4);
-            file.relative = relative;
-            const fs::path target = s_folder / relative;
-            fs::create_directories(target.parent_path());
-            std::ofstream out(target, std::ios::binary);
-            out << (page ? DeflateZlib(file.text) : file.text);
-            (page ? s_pages : s_exerciseFiles).push_back(std::move(file));
-        }
-        const auto byName = [](const ContentFile& a, const ContentFile& b) {
-            return a.relative < b.relative;
-        };
-        std::sort(s_pages.begin(), s_pages.end(), byName);
-        std::sort(s_exerciseFiles.begin(), s_exerciseFiles.end(), byName);
-    }
-
+    static void SetUpTestSuite() { s_content = new ShippedContent(); }
     static void TearDownTestSuite() {
-        std::error_code ignored;
-        fs::remove_all(s_folder, ignored);
+        delete s_content;
+        s_content = nullptr;
     }
 
     void SetUp() override { SetMessagePresenter(&m_messages); }
     void TearDown() override { SetMessagePresenter(nullptr); }
-
-    static std::string Folder(const std::string& relative) {
-        return WithTrailingSeparator(ProgramPath((s_folder / relative).parent_path()));
-    }
-
-    static std::string FileName(const std::string& relative) {
-        return fs::path(relative).filename().string();
-    }
-
-    // Parts of pages (the course's look and header) that other pages INCLUDE.
-    static bool IsIncluded(const std::string& relative) {
-        const std::string tag = "INCLUDE HREF=\"" + FileName(relative) + "\"";
-        return std::any_of(s_pages.begin(), s_pages.end(), [&tag](const ContentFile& page) {
-            return page.text.find(tag) != std::string::npos;
-        });
-    }
 
     // Parses one page as the page control would show it and checks everything the parse reveals.
     Exercises ParseAndCheck(const std::string& relative, const std::string& text, bool exerciseItem) {
@@ -120,17 +53,23 @@ protected:
         document.onGapEditCreated = [&gapSources](TPageEdit&, GapEditSource source) {
             gapSources.push_back(source);
         };
-        document.pageFolder = Folder(relative);
+        DiskPageHost host;
+        // A page the program loads by name is parsed with the variables and conditions the
+        // program has set by then; its fields take their solutions from those variables.
+        std::vector<std::string> pictureCodes;
+        if (const NamedPage* named = FindNamedPage(relative)) {
+            ApplyProgramState(*named, document, host, pictureCodes);
+        }
+        document.pageFolder = s_content->Folder(relative);
         document.currentFile = FileName(relative);
         document.exerciseItem = exerciseItem;
-        DiskPageHost host;
         m_messages.ClearMessages();
         ParseFreshPage(document, host, text + "\r");
 
         for (const LoggedMessage& message : m_messages.Messages()) {
             ADD_FAILURE() << "message box: " << Utf8FromCp1252(message.text);
         }
-        if (!IsIncluded(relative)) {
+        if (!s_content->IsIncluded(relative)) {
             EXPECT_NE(document.title, kDefaultPageTitle) << "every page names itself";
         }
 
@@ -209,6 +148,11 @@ protected:
         if (target == "-") {
             return false;
         }
+        // Recordings are data of the wave folder, not of the pages; a missing one is not played.
+        if (const std::string extension = LowerCp1252(ExtensionPart(target));
+            extension == ".wav" || extension == ".mp3") {
+            return false;
+        }
         if (target.size() >= 2 && UpperCp1252(target.substr(0, 2)) == "EX") {
             // "ex pick=n file=name weiter=target": both files must exist.
             const std::string lower = LowerCp1252(target);
@@ -228,36 +172,32 @@ protected:
         return false;
     }
 
-    static fs::path s_folder;
-    static std::vector<ContentFile> s_pages;
-    static std::vector<ContentFile> s_exerciseFiles;
+    static ShippedContent* s_content;
     ScriptedMessagePresenter m_messages;
 };
 
-fs::path ShippedContent::s_folder;
-std::vector<ContentFile> ShippedContent::s_pages;
-std::vector<ContentFile> ShippedContent::s_exerciseFiles;
+ShippedContent* ShippedContentTest::s_content = nullptr;
 
-TEST_F(ShippedContent, SourcesFitTheCodePage) {
-    ASSERT_FALSE(s_pages.empty());
-    for (const ContentFile& file : s_pages) {
+TEST_F(ShippedContentTest, SourcesFitTheCodePage) {
+    ASSERT_FALSE(s_content->Pages().empty());
+    for (const ContentFile& file : s_content->Pages()) {
         EXPECT_TRUE(file.lossless) << file.relative;
     }
-    for (const ContentFile& file : s_exerciseFiles) {
+    for (const ContentFile& file : s_content->ExerciseFiles()) {
         EXPECT_TRUE(file.lossless) << file.relative;
     }
 }
 
-TEST_F(ShippedContent, EveryPageParsesCleanlyAndItsLinksExist) {
-    for (const ContentFile& page : s_pages) {
+TEST_F(ShippedContentTest, EveryPageParsesCleanlyAndItsLinksExist) {
+    for (const ContentFile& page : s_content->Pages()) {
         SCOPED_TRACE(page.relative);
         ParseAndCheck(page.relative, page.text, false);
     }
 }
 
-TEST_F(ShippedContent, ExerciseFilesHaveEnoughWellFormedItems) {
-    ASSERT_FALSE(s_exerciseFiles.empty());
-    for (const ContentFile& file : s_exerciseFiles) {
+TEST_F(ShippedContentTest, ExerciseFilesHaveEnoughWellFormedItems) {
+    ASSERT_FALSE(s_content->ExerciseFiles().empty());
+    for (const ContentFile& file : s_content->ExerciseFiles()) {
         SCOPED_TRACE(file.relative);
         ASSERT_GE(file.text.size(), 6u);
         EXPECT_EQ(file.text.substr(0, 4), "QOR!");
@@ -280,15 +220,8 @@ TEST_F(ShippedContent, ExerciseFilesHaveEnoughWellFormedItems) {
     }
 }
 
-TEST_F(ShippedContent, TheCourseHasTwelveLessonsUsingEveryKindOfExercise) {
-    const auto find = [](const std::string& relative) -> const ContentFile* {
-        for (const ContentFile& page : s_pages) {
-            if (page.relative == relative) {
-                return &page;
-            }
-        }
-        return nullptr;
-    };
+TEST_F(ShippedContentTest, TheCourseHasTwelveLessonsUsingEveryKindOfExercise) {
+    const auto find = [](const std::string& relative) { return s_content->FindPage(relative); };
     const ContentFile* main = find("main.htx");
     ASSERT_NE(main, nullptr);
     EXPECT_NE(main->text.find("HREF=\"kurs/index.htx\""), std::string::npos)
@@ -304,7 +237,7 @@ TEST_F(ShippedContent, TheCourseHasTwelveLessonsUsingEveryKindOfExercise) {
         ASSERT_NE(find("kurs/lektion" + number + ".htx"), nullptr);
         EXPECT_NE(index->text.find("lektion" + number + ".htx"), std::string::npos) << "not in the index";
         Exercises lessonTotal;
-        for (const ContentFile& page : s_pages) {
+        for (const ContentFile& page : s_content->Pages()) {
             if (page.relative.starts_with("kurs/lektion" + number)) {
                 const Exercises found = ParseAndCheck(page.relative, page.text, false);
                 lessonTotal.gapLinks += found.gapLinks;

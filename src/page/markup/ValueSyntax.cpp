@@ -25,20 +25,24 @@ int HexDigit(char c) {
 }
 
 // Six hexadecimal digits RRGGBB in Windows order 0x00BBGGRR.
+// The digits are read as one hexadecimal number 0xRRGGBB, so a short value such as "#0" (the
+// program's own pages write it for black) is the number it reads as.
 std::int32_t HexColour(std::string_view digits) {
-    if (digits.size() != 6) {
+    if (digits.empty() || digits.size() > 6) {
         return kUnparsableHexColour;
     }
-    int channel[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        const int high = HexDigit(digits[static_cast<std::size_t>(2 * i)]);
-        const int low = HexDigit(digits[static_cast<std::size_t>(2 * i + 1)]);
-        if (high < 0 || low < 0) {
+    int value = 0;
+    for (const char c : digits) {
+        const int digit = HexDigit(c);
+        if (digit < 0) {
             return kUnparsableHexColour;
         }
-        channel[i] = high * 16 + low;
+        value = value * 16 + digit;
     }
-    return channel[0] | (channel[1] << 8) | (channel[2] << 16);
+    const int red = (value >> 16) & 0xFF;
+    const int green = (value >> 8) & 0xFF;
+    const int blue = value & 0xFF;
+    return red | (green << 8) | (blue << 16);
 }
 
 std::int32_t RandomWebSafeColour() {

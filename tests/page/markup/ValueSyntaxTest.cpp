@@ -27,7 +27,8 @@ TEST(ColourValues, FixedForms) {
     names.Set("palette", "i3");
     const std::vector<ColourCase> cases = {
         {"#FF0000", 0x0000FF}, {"#0000ff", 0xFF0000},   {"#123456", 0x563412},  {"\"#00FF00\"", 0x00FF00},
-        {"#XYZ", 0xFF0000},    {"#12345", 0xFF0000},    {"#1234567", 0xFF0000}, {"i5", 0x01000005},
+        {"#XYZ", 0xFF0000},    {"#12345", 0x452301},    {"#1234567", 0xFF0000},
+        {"#0", 0x000000},      {"#ff", 0xFF0000},       {"#", 0xFF0000},        {"#8000", 0x008000}, {"i5", 0x01000005},
         {"ix", 0x01000080},    {"i", 0x01000080},       {"rot", 0x0000FF},      {"ROT", 0x0000FF},
         {"warm", 0x0000FF},    {"palette", 0x01000003}, {"RANDOM", 0x00FF00},   {"unbekannt", 0xFFFFFF},
         {"a", 0xFFFFFF},       {"selbst", 0xFFFFFF},    {"", 0xFFFFFF},         {"?", 0xFF0000},

@@ -194,5 +194,31 @@ click 10
 SCRIPT
 [ "$status" -eq 2 ] && pass || fail "exit $status, expected 2: $output"
 
+# The same program on a real X server (Xvfb), when there is one to start: the window system's
+# own event delivery, focus and painting instead of the offscreen platform.
+if command -v xvfb-run >/dev/null 2>&1; then
+  scenario="under Xvfb"
+  cat > "$scratch/xvfb.script" <<'SCRIPT'
+expect-page main.htx
+click-link Zur Seite zwei
+expect-page seite2.htx
+key Tab
+click-link Zurück
+click-link Lückentext
+click-gap 1
+type le
+key Return
+wait 100
+expect-page richtig.htx
+screenshot xvfb.png
+SCRIPT
+  output=$(cd "$scratch" && QT_QPA_PLATFORM=xcb HOME="$scratch/home" QOR_CONFIG_DIR="$scratch/config" \
+    QOR_SCREEN=1024x768x24 QOR_DRIVE_ROOTS="$scratch/nodrive" \
+    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" "$program/qor" --script xvfb.script 2>&1)
+  status=$?
+  expect_ok
+  [ -s "$scratch/xvfb.png" ] && pass || fail "no screenshot from the X server"
+fi
+
 echo "script_e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -196,7 +196,17 @@ void TXPage::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TXPage::mouseDoubleClickEvent(QMouseEvent* event) {
-    m_page->MouseDown(PageMouseEvent(*event));
+    m_page->DoubleClick(PageMouseEvent(*event));
+}
+
+void TXPage::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    m_page->FocusEntered();
+}
+
+void TXPage::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    m_page->FocusLeft();
 }
 
 void TXPage::leaveEvent(QEvent*) {

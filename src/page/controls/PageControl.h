@@ -65,6 +65,9 @@ public:
     std::function<void()> OnClick;
     std::function<void(KeyEvent& event)> OnKeyDown; // may swallow the key (key = 0)
     std::function<void(const MouseEvent& event)> OnMouseDown;
+    std::function<void()> OnEnter;    // the page received the keyboard focus
+    std::function<void()> OnExit;     // the page lost it
+    std::function<void()> OnDblClick; // raised before the second press is handled
 
     // [Properties]
     const std::string& XPath() const { return m_source.XPath(); }
@@ -127,6 +130,9 @@ public:
     void MouseMove(const MouseEvent& event);
     void MouseLeave();
     void Click();
+    void DoubleClick(const MouseEvent& event);
+    void FocusEntered();
+    void FocusLeft();
     void KeyDown(KeyEvent& event);
     void KeyPress(char& character);
     // `delta` in wheel units (kWheelNotch per notch), positive away from the learner (upwards).

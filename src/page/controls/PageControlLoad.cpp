@@ -75,6 +75,9 @@ void PageControl::PageReset() {
 void PageControl::PageParsed() {
     m_layout.Run(*m_document, LayoutSettings{m_width, m_height});
     m_freshParse = true;
+    // Once per page build, so the right answer does not always stand in the first cell.
+    if (TXMultipleChoice* grid = m_document->MultipleChoice())
+        grid->Shuffle();
     const qor::AutoJump& jump = m_document->autoJump;
     if (jump.Active()) {
         StopAutoJump();

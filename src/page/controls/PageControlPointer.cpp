@@ -392,4 +392,20 @@ void PageControl::ScrollTo(int position) {
     }
 }
 
+void PageControl::DoubleClick(const MouseEvent& event) {
+    if (OnDblClick)
+        OnDblClick();
+    MouseDown(event);
+}
+
+void PageControl::FocusEntered() {
+    if (OnEnter)
+        OnEnter();
+}
+
+void PageControl::FocusLeft() {
+    if (OnExit)
+        OnExit();
+}
+
 } // namespace qor

@@ -3,8 +3,11 @@
 // the keyboard: Enter targets and the scrolling keys.
 
 #include "PageControlTestSupport.h"
+#include "page/controls/TXMultipleChoice.h"
 #include "page/controls/tButtonListe.h"
 #include "page/controls/tTippAufgabenListe.h"
+
+#include <set>
 
 namespace qor::test {
 namespace {
@@ -347,6 +350,41 @@ TEST_F(PageControlPointerTest, MouseMoveAfterLoadRefreshesTheHover) {
     // The new page's link lies under the mouse that has not moved.
     EXPECT_EQ(ankers, (std::vector<std::string>{"zwei.html", "drei.html"}));
     EXPECT_EQ(m_host.Cursor(), PageCursor::Hand);
+}
+
+TEST_F(PageControlPointerTest, StandardEventsComeBeforeThePagesOwnHandling) {
+    Show("start.html", "<A HREF=\"ziel.html\">weiter</A>");
+    Write("ziel.html", "<TITLE>Ziel</TITLE>Ziel");
+    std::vector<std::string> seen;
+    m_page.OnEnter = [&] { seen.push_back("enter"); };
+    m_page.OnExit = [&] { seen.push_back("exit"); };
+    m_page.OnDblClick = [&] { seen.push_back("dblclick " + m_page.XFile()); };
+    m_page.FocusEntered();
+    // The second press of a double click on a link is a press like the first: the release follows it.
+    m_page.DoubleClick(
+        MouseEvent{PointOf("ziel.html").x, PointOf("ziel.html").y, MouseButton::Left, kShiftNone});
+    Release(PointOf("ziel.html"));
+    m_page.FocusLeft();
+    EXPECT_EQ(seen, (std::vector<std::string>{"enter", "dblclick start.html", "exit"}));
+    EXPECT_EQ(m_page.XFile(), "ziel.html");
+}
+
+TEST_F(PageControlPointerTest, MultipleChoiceIsShuffledOncePerPageBuild) {
+    // Over several builds the right answer ("un", written first) must leave the first cell at least
+    // once, and the items stay the same set.
+    std::set<std::string> firstCells;
+    for (int build = 0; build < 12; ++build) {
+        SeedRandom(static_cast<std::uint32_t>(build + 1));
+        Show("wahl.html", "<MULTIPLE COORDS=\"10,10,120,40\" DIM=\"2,2\" TXT=\"un|une|des|le\">");
+        const TXMultipleChoice* grid = m_page.Document().MultipleChoice();
+        ASSERT_NE(grid, nullptr);
+        std::multiset<std::string> items;
+        for (int cell = 0; cell < 4; ++cell)
+            items.insert(grid->CellCaption(cell));
+        EXPECT_EQ(items, (std::multiset<std::string>{"des", "le", "un", "une"}));
+        firstCells.insert(grid->CellCaption(0));
+    }
+    EXPECT_GT(firstCells.size(), 1u);
 }
 
 } // namespace

@@ -11,9 +11,14 @@ namespace {
 constexpr std::size_t kSlice = std::size_t{1} << 30;
 constexpr std::size_t kChunk = 65536;
 
+// zlib's window-bits argument for each wrapper: 16 + bits accepts the gzip wrapper only.
+enum class Wrapper { Zlib, Gzip };
+
 class InflateStream {
 public:
-    InflateStream() { m_ready = inflateInit(&m_stream) == Z_OK; }
+    explicit InflateStream(Wrapper wrapper) {
+        m_ready = inflateInit2(&m_stream, wrapper == Wrapper::Gzip ? 16 + MAX_WBITS : MAX_WBITS) == Z_OK;
+    }
     ~InflateStream() {
         if (m_ready)
             inflateEnd(&m_stream);
@@ -29,11 +34,11 @@ private:
     bool m_ready = false;
 };
 
-} // namespace
-
-InflateStatus InflateZlib(std::string_view compressed, std::string& text, std::size_t limit) {
+// A zlib stream ends at its end; gzip data may hold several members one after another, each with
+// its own header, and all of them belong to the text.
+InflateStatus Inflate(std::string_view compressed, std::string& text, std::size_t limit, Wrapper wrapper) {
     text.clear();
-    InflateStream inflater;
+    InflateStream inflater(wrapper);
     if (!inflater.Ready())
         return InflateStatus::Corrupt;
     z_stream& stream = inflater.Stream();
@@ -55,14 +60,35 @@ InflateStatus InflateZlib(std::string_view compressed, std::string& text, std::s
             return InflateStatus::TooLarge;
         }
         text.append(chunk, produced);
-        if (status == Z_STREAM_END)
-            return InflateStatus::Ok;
+        if (status == Z_STREAM_END) {
+            if (wrapper == Wrapper::Zlib || (stream.avail_in == 0 && rest.empty()))
+                return InflateStatus::Ok;
+            if (inflateReset(&stream) != Z_OK) {
+                text.clear();
+                return InflateStatus::Corrupt;
+            }
+            continue;
+        }
         if (status == Z_OK)
             continue;
         text.clear();
         // With room for output, only a lack of input stops zlib without an error.
         return status == Z_BUF_ERROR ? InflateStatus::Truncated : InflateStatus::Corrupt;
     }
+}
+
+} // namespace
+
+InflateStatus InflateZlib(std::string_view compressed, std::string& text, std::size_t limit) {
+    return Inflate(compressed, text, limit, Wrapper::Zlib);
+}
+
+InflateStatus InflateGzip(std::string_view compressed, std::string& text, std::size_t limit) {
+    if (compressed.empty()) {
+        text.clear();
+        return InflateStatus::Truncated;
+    }
+    return Inflate(compressed, text, limit, Wrapper::Gzip);
 }
 
 std::string DeflateZlib(std::string_view text) {

@@ -20,6 +20,10 @@ enum class InflateStatus {
 // left empty.
 InflateStatus InflateZlib(std::string_view compressed, std::string& text, std::size_t limit);
 
+// Inflates every gzip member of `compressed` in turn (dictd's article data is gzip); the same
+// statuses, `text` left empty on any but Ok. Empty input is Truncated.
+InflateStatus InflateGzip(std::string_view compressed, std::string& text, std::size_t limit);
+
 // The zlib stream of `text` at zlib's default level (the level the program writes its files with).
 std::string DeflateZlib(std::string_view text);
 

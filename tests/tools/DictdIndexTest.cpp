@@ -1,7 +1,7 @@
 #include "freedict/DictdIndex.h"
 
 #include "FreedictFixture.h"
-#include "freedict/GzipText.h"
+#include "platform/Zlib.h"
 
 #include <gtest/gtest.h>
 
@@ -95,9 +95,9 @@ TEST(DictdIndexTest, LinesBeforeABadOneAreKept) {
 
 TEST(GzipTextTest, InflatesOneOrSeveralMembers) {
     std::string text;
-    EXPECT_EQ(freedict::InflateGzip(Gzip("chat\nKatze\n"), text, 1000), InflateStatus::Ok);
+    EXPECT_EQ(InflateGzip(Gzip("chat\nKatze\n"), text, 1000), InflateStatus::Ok);
     EXPECT_EQ(text, "chat\nKatze\n");
-    EXPECT_EQ(freedict::InflateGzip(Gzip("chat ") + Gzip("") + Gzip("noir"), text, 1000), InflateStatus::Ok);
+    EXPECT_EQ(InflateGzip(Gzip("chat ") + Gzip("") + Gzip("noir"), text, 1000), InflateStatus::Ok);
     EXPECT_EQ(text, "chat noir");
 }
 
@@ -121,11 +121,11 @@ TEST(GzipTextTest, BadDataGivesAStatusAndNoText) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::string text = "old";
-        EXPECT_EQ(freedict::InflateGzip(c.data, text, c.limit), c.status);
+        EXPECT_EQ(InflateGzip(c.data, text, c.limit), c.status);
         EXPECT_TRUE(text.empty());
     }
     std::string text;
-    EXPECT_EQ(freedict::InflateGzip(packed, text, 5004), InflateStatus::Ok);
+    EXPECT_EQ(InflateGzip(packed, text, 5004), InflateStatus::Ok);
 }
 
 } // namespace

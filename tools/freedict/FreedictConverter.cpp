@@ -2,7 +2,7 @@
 
 #include "freedict/DictdIndex.h"
 #include "freedict/FreedictArticle.h"
-#include "freedict/GzipText.h"
+#include "platform/Zlib.h"
 #include "platform/Cp1252.h"
 #include "platform/WinPath.h"
 #include "platform/Zlib.h"

@@ -279,8 +279,13 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         }
         m_messages.AddAnswer(answer);
     } else if (verb == "expect-page") {
+        // Pages name their folders with "\" or "/"; either matches either.
+        const auto slashes = [](std::string path) {
+            std::replace(path.begin(), path.end(), '\\', '/');
+            return path;
+        };
         const std::string page = m_target.CurrentPage();
-        if (!SameTextInsensitive(page, cp(0))) {
+        if (!SameTextInsensitive(slashes(page), slashes(cp(0)))) {
             why = "the page is " + shown(page);
             return false;
         }

@@ -195,7 +195,7 @@ TEST(ScriptDriver, StopsAtTheFirstFailedExpectationWithItsLine) {
 
 TEST(ScriptDriver, PassingExpectationsCompareExactlyAndPagesWithoutCase) {
     FakeTarget target;
-    target.page = "Kurs/Lektion01.htx";
+    target.page = "Kurs\\Lektion01.htx";
     target.macros["LabErgebnis"] = std::string("Leider daneben!");
     target.macros["leer"] = "";
     target.conditions.insert("login");

@@ -232,6 +232,8 @@ private:
     MouseEvent ChildEvent(const TXControl& child, const MouseEvent& event) const;
     bool RouteMouseMove(const MouseEvent& event);
     void ScrollBy(int pixels);
+    // Gives the next visible gap edit in `direction` (1 or -1) the focus; false when there is none.
+    bool FocusNextGap(int direction);
 
     // [Load] PageControlLoad.cpp
     void ConnectDocument();

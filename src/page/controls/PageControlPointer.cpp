@@ -323,6 +323,12 @@ void PageControl::MouseLeave() {
 // [SECTION] Keyboard and scrolling
 
 void PageControl::KeyDown(KeyEvent& event) {
+    // Tab moves between the gaps in the order the page made them, as between the fields of a form;
+    // Shift+Tab goes back. The gap edits do not take the key themselves.
+    if (event.key == VirtualKey::Tab && FocusNextGap(KeyModifiers(event.shift) & kShiftKey ? -1 : 1)) {
+        event.key = 0;
+        return;
+    }
     // A focused gap edit takes every key, also once it has hidden itself (Enter there redraws it).
     if (TXControl* focused = m_host.FocusedControl()) {
         focused->KeyDown(event);
@@ -390,6 +396,29 @@ void PageControl::ScrollTo(int position) {
     if (m_highlighted.first >= 0) {
         DrawGroup(m_highlighted, HighlightImage::Highlighted);
     }
+}
+
+bool PageControl::FocusNextGap(int direction) {
+    tTippAufgabenListe& edits = m_document->GapEdits();
+    const int count = edits.Count();
+    int current = -1;
+    for (int i = 0; i < count; ++i) {
+        if (&edits.Edit(i) == m_host.FocusedControl())
+            current = i;
+    }
+    for (int step = 1; step <= count; ++step) {
+        // From the page itself the first (or, going back, the last) gap comes first.
+        const int start = current < 0 ? (direction > 0 ? -1 : count) : current;
+        const int candidate = ((start + direction * step) % count + count) % count;
+        if (candidate == current)
+            break;
+        TPageEdit& edit = edits.Edit(candidate);
+        if (edit.Visible()) {
+            m_host.Controls().SetFocus(edit);
+            return true;
+        }
+    }
+    return false;
 }
 
 void PageControl::DoubleClick(const MouseEvent& event) {

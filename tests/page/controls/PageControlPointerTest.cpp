@@ -387,5 +387,41 @@ TEST_F(PageControlPointerTest, MultipleChoiceIsShuffledOncePerPageBuild) {
     EXPECT_GT(firstCells.size(), 1u);
 }
 
+TEST_F(PageControlPointerTest, TabMovesBetweenTheVisibleGapsAndShiftTabBack) {
+    Show("start.html",
+         "<A GAP lsg=\"un\" help=\"*\">un</A> <A GAP lsg=\"deux\" help=\"*\">deux</A> "
+         "<A GAP lsg=\"trois\" help=\"*\">trois</A> <A GAP lsg=\"quatre\" help=\"*\">quatre</A>");
+    tTippAufgabenListe& gaps = m_page.Document().GapEdits();
+    ASSERT_EQ(gaps.Count(), 4);
+    gaps.Edit(2).SetVisible(false); // a finished gap is left out
+    const auto focusedGap = [&] {
+        for (int i = 0; i < gaps.Count(); ++i) {
+            if (m_host.FocusedControl() == &gaps.Edit(i))
+                return i;
+        }
+        return -1;
+    };
+    const struct {
+        int key;
+        ShiftState shift;
+        int expected;
+    } steps[] = {
+        {VirtualKey::Tab, kShiftNone, 1}, {VirtualKey::Tab, kShiftNone, 3}, {VirtualKey::Tab, kShiftNone, 0},
+        {VirtualKey::Tab, kShiftKey, 3},  {VirtualKey::Tab, kShiftKey, 1},  {VirtualKey::Tab, kShiftKey, 0},
+    };
+    ASSERT_EQ(focusedGap(), 0);
+    for (const auto& step : steps) {
+        KeyEvent event{step.key, step.shift};
+        m_page.KeyDown(event);
+        EXPECT_EQ(event.key, 0) << "the gap edit must not see the Tab";
+        EXPECT_EQ(focusedGap(), step.expected);
+    }
+    // Typing goes to the gap that has the focus now.
+    char typed = 'u';
+    m_page.KeyPress(typed);
+    EXPECT_EQ(gaps.Edit(0).Text(), "u");
+    EXPECT_EQ(gaps.Edit(1).Text(), "");
+}
+
 } // namespace
 } // namespace qor::test

@@ -43,6 +43,9 @@ constexpr StepSyntax kSteps[] = {
     {"drag-block", ArgShape::Text},
     {"build-sentence", ArgShape::Number},
     {"choose", ArgShape::Text},
+    {"choose-right", ArgShape::None},
+    {"answer-gap", ArgShape::Number},
+    {"expect-feedback", ArgShape::Text},
 };
 
 std::string_view Trim(std::string_view text) {
@@ -267,6 +270,16 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
             why = "the page shows no choice with this text";
             return false;
         }
+    } else if (verb == "choose-right") {
+        if (!m_target.ChooseRight()) {
+            why = "the page shows no multiple choice";
+            return false;
+        }
+    } else if (verb == "answer-gap") {
+        if (!m_target.AnswerGap(number(0))) {
+            why = "the page has no such open gap";
+            return false;
+        }
     } else if (verb == "command") {
         m_target.Command(cp(0));
     } else if (verb == "wait") {
@@ -313,6 +326,13 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         const auto& messages = m_messages.Messages();
         if (messages.size() > m_messagesSeen) {
             why = "a message was shown: " + shown(messages[m_messagesSeen].text);
+            return false;
+        }
+    } else if (verb == "expect-feedback") {
+        const std::string feedback = m_target.TakeFeedback();
+        if (feedback != cp(0)) {
+            why = feedback.empty() ? std::string("no feedback was shown since the last check")
+                                   : "the feedback was " + shown(feedback);
             return false;
         }
     } else if (verb == "expect-focus-text") {

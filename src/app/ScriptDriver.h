@@ -40,6 +40,11 @@ public:
     virtual bool BuildSentence(int number) = 0;
     // Clicks the multiple-choice cell whose caption is `text`.
     virtual bool Choose(std::string_view text) = 0;
+    // The right answer, whatever the page shows (for exercise series in random order): clicks the
+    // multiple-choice cell holding the solution / types gap `number`'s first solution into it and
+    // presses Enter.
+    virtual bool ChooseRight() = 0;
+    virtual bool AnswerGap(int number) = 0;
     // Runs a page command text as a link "§text" would.
     virtual void Command(std::string_view text) = 0;
     // Lets the program run (timers, animations) for `milliseconds`.
@@ -50,6 +55,9 @@ public:
     virtual std::string PageTitle() const = 0;
     virtual std::optional<std::string> Macro(std::string_view name) const = 0;
     virtual bool Condition(std::string_view name) const = 0;
+    // The text of the last feedback animation ("Unglaublich!", "Oh nein!!!") since the previous
+    // call; empty when none ran since.
+    virtual std::string TakeFeedback() = 0;
     // The text of the focused gap edit or text input, if any has the focus.
     virtual std::optional<std::string> FocusedText() const = 0;
     virtual bool Screenshot(const std::string& path) = 0;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <utility>
 
 using namespace qor;
 
@@ -56,6 +57,15 @@ public:
         actions.push_back("choose " + std::string(text));
         return text == "la";
     }
+    bool ChooseRight() override {
+        actions.push_back("choose-right");
+        return hasChoice;
+    }
+    bool AnswerGap(int number) override {
+        actions.push_back("answer " + std::to_string(number));
+        return number == 1;
+    }
+    bool hasChoice = true;
     void Key(int key) override { actions.push_back("key " + std::to_string(key)); }
     void Command(std::string_view text) override {
         actions.push_back("command " + std::string(text));
@@ -71,6 +81,8 @@ public:
         return it == macros.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
     bool Condition(std::string_view name) const override { return conditions.count(std::string(name)) != 0; }
+    std::string TakeFeedback() override { return std::exchange(feedback, std::string()); }
+    std::string feedback;
     std::optional<std::string> FocusedText() const override { return focusedText; }
     bool Screenshot(const std::string& path) override {
         actions.push_back("screenshot " + path);
@@ -131,9 +143,9 @@ TEST(ScriptDriver, ActionsReachTheTargetInOrderAndInWindows1252) {
                                         "click 10 20\nright-click 5 6\nmove 7 8\ndrag 1 2 300 400\n"
                                         "type à bientôt\nkey Return\nkey F1\nkey a\ncommand gws,s2,go\n"
                                         "wait 250\nscreenshot /tmp/x.png\nclick-gap 2\ndrag-block le\n"
-                                        "build-sentence 1\nchoose la\n");
+                                        "build-sentence 1\nchoose la\nchoose-right\nanswer-gap 1\n");
     ASSERT_TRUE(result.ok) << result.failure;
-    EXPECT_EQ(result.stepsRun, 15);
+    EXPECT_EQ(result.stepsRun, 17);
     const std::vector<std::string> expected{"left 10,20",
                                             "right 5,6",
                                             "move 7,8",
@@ -148,7 +160,9 @@ TEST(ScriptDriver, ActionsReachTheTargetInOrderAndInWindows1252) {
                                             "gap 2",
                                             "block le",
                                             "sentence 1",
-                                            "choose la"};
+                                            "choose la",
+                                            "choose-right",
+                                            "answer 1"};
     EXPECT_EQ(target.actions, expected);
 }
 
@@ -176,6 +190,9 @@ TEST(ScriptDriver, StopsAtTheFirstFailedExpectationWithItsLine) {
         {"build-sentence 2",
          "t.script:1: build-sentence 2: the page has no such sentence, or its parts did not come into order"},
         {"choose les", "t.script:1: choose les: the page shows no choice with this text"},
+        {"answer-gap 2", "t.script:1: answer-gap 2: the page has no such open gap"},
+        {"expect-feedback Unglaublich!",
+         "t.script:1: expect-feedback Unglaublich!: no feedback was shown since the last check"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
@@ -200,14 +217,16 @@ TEST(ScriptDriver, PassingExpectationsCompareExactlyAndPagesWithoutCase) {
     target.macros["leer"] = "";
     target.conditions.insert("login");
     target.focusedText = std::string("élève"_cp);
+    target.feedback = "Oh nein!!!";
     ScriptedMessagePresenter messages;
     const ScriptResult result = RunText(
         target, messages,
         "expect-page kurs/lektion01.htx\nexpect-macro LabErgebnis Leider daneben!\nexpect-macro leer\n"
         "expect-condition login\nexpect-no-condition cdrom\nexpect-focus-text élève\n"
-        "click-link Weiter\nexpect-no-message\n");
+        "click-link Weiter\nexpect-no-message\nexpect-feedback Oh nein!!!\n");
     EXPECT_TRUE(result.ok) << result.failure;
-    EXPECT_EQ(result.stepsRun, 8);
+    EXPECT_EQ(result.stepsRun, 9);
+    EXPECT_EQ(target.feedback, "") << "a feedback is matched once";
 }
 
 TEST(ScriptDriver, MessagesAreAnsweredFromTheScriptAndMatchedOnce) {

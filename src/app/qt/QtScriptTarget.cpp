@@ -221,6 +221,29 @@ bool QtScriptTarget::BuildSentence(int number) {
 }
 
 bool QtScriptTarget::Choose(std::string_view text) {
+    return ClickCell([&](const TXMultipleChoice& grid, int cell) { return grid.CellCaption(cell) == text; });
+}
+
+bool QtScriptTarget::ChooseRight() {
+    return ClickCell([](const TXMultipleChoice& grid, int cell) { return cell == grid.RightAnswer(); });
+}
+
+bool QtScriptTarget::AnswerGap(int number) {
+    tTippAufgabenListe& gaps = m_page.Page().Document().GapEdits();
+    if (number < 1 || number > gaps.Count())
+        return false;
+    const TPageEdit& edit = gaps.Edit(number - 1);
+    if (!edit.Visible() || edit.Lsg().empty())
+        return false;
+    const std::string answer = edit.Lsg().front();
+    if (!ClickGap(number))
+        return false;
+    Type(answer);
+    Key(13);
+    return true;
+}
+
+bool QtScriptTarget::ClickCell(const std::function<bool(const TXMultipleChoice&, int)>& wanted) {
     PageControl& page = m_page.Page();
     TXMultipleChoice* grid = page.Document().MultipleChoice();
     if (!grid || !grid->Visible())
@@ -229,7 +252,7 @@ bool QtScriptTarget::Choose(std::string_view text) {
     for (int y = 2; y < grid->Height(); y += 4) {
         for (int x = 2; x < grid->Width(); x += 4) {
             const int cell = grid->CellAt(x, y);
-            if (cell >= 0 && grid->CellCaption(cell) == text) {
+            if (cell >= 0 && wanted(*grid, cell)) {
                 const int clientY = grid->Top() + y - page.ScrollOffset();
                 Click(grid->Left() + x + 4, clientY + 4, MouseButton::Left);
                 return true;
@@ -271,6 +294,12 @@ std::optional<std::string> QtScriptTarget::Macro(std::string_view name) const {
 
 bool QtScriptTarget::Condition(std::string_view name) const {
     return m_page.Page().TestBedingung(name);
+}
+
+std::string QtScriptTarget::TakeFeedback() {
+    std::string feedback = m_page.Page().LastFeedback();
+    m_page.Page().ClearLastFeedback();
+    return feedback;
 }
 
 std::optional<std::string> QtScriptTarget::FocusedText() const {

@@ -5,10 +5,12 @@
 #include "app/ScriptDriver.h"
 
 #include <QString>
+#include <functional>
 #include <string>
 
 namespace qor {
 
+class TXMultipleChoice;
 class TXPage;
 
 class QtScriptTarget : public ScriptTarget {
@@ -26,6 +28,8 @@ public:
     bool DragBlock(std::string_view word) override;
     bool BuildSentence(int number) override;
     bool Choose(std::string_view text) override;
+    bool ChooseRight() override;
+    bool AnswerGap(int number) override;
     void Command(std::string_view text) override;
     void Wait(int milliseconds) override;
 
@@ -33,6 +37,7 @@ public:
     std::string PageTitle() const override;
     std::optional<std::string> Macro(std::string_view name) const override;
     bool Condition(std::string_view name) const override;
+    std::string TakeFeedback() override;
     std::optional<std::string> FocusedText() const override;
     bool Screenshot(const std::string& path) override;
 
@@ -42,6 +47,8 @@ private:
     // client coordinates (the page is scrolled first when the start is out of view).
     void DragInDocument(int x1, int y1, int x2, int y2, int steps);
     void Settle(); // lets the events that an action caused run
+    // Clicks the first multiple-choice cell that `wanted` accepts; false when none does.
+    bool ClickCell(const std::function<bool(const TXMultipleChoice&, int)>& wanted);
 
     TXPage& m_page;
     std::string m_pageRoot;

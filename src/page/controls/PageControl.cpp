@@ -112,6 +112,7 @@ void PageControl::Feedback(std::string_view text, int milliseconds) {
     if (m_animationRunning) {
         return;
     }
+    m_lastFeedback = text;
     {
         FlagGuard running(m_animationRunning);
         FeedbackAnimation animation(m_width, m_height, text);

@@ -155,6 +155,9 @@ public:
     PageScroller& Scroller() { return m_scroller; }
     bool Busy() const { return m_busy; }
     bool AnimationRunning() const { return m_animationRunning; }
+    // The text of the last feedback animation shown ("Unglaublich!"), for tools and tests.
+    const std::string& LastFeedback() const { return m_lastFeedback; }
+    void ClearLastFeedback() { m_lastFeedback.clear(); }
     bool FocusReleased() const override { return m_focusReleased; }
     bool AnchorLabelVisible() const { return m_labelVisible; }
     const AnchorLabel& CurrentAnchorLabel() const { return m_label; }
@@ -269,6 +272,7 @@ private:
 
     bool m_busy = false;
     bool m_animationRunning = false;
+    std::string m_lastFeedback;
     bool m_focusReleased = false;
     bool m_freshParse = false; // the controls of a new parse are shown by the next rendering
 

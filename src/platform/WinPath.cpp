@@ -80,7 +80,10 @@ std::string ExtensionPart(std::string_view path) {
     return dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
-fs::path NativePath(std::string_view programPath) {
+namespace {
+
+// The component-by-component walk with the case-insensitive fallback.
+fs::path WalkNativePath(std::string_view programPath) {
     fs::path result;
     if (!programPath.empty() && IsPathSeparator(programPath.front()))
         result = "/";
@@ -120,29 +123,115 @@ fs::path NativePath(std::string_view programPath) {
     return result;
 }
 
+// The file-system path when every component exists exactly as written: "." dropped and ".."
+// applied by the text as in the walk, separators made native. Empty when no component is left
+// (the walk then has nothing to look up either).
+struct LiteralPath {
+    std::string withoutTrailing; // what the walk checks its last component with
+    std::string native;          // the walk's result, the trailing separator kept
+};
+
+LiteralPath LiteralNativePath(std::string_view programPath) {
+    const bool rooted = !programPath.empty() && IsPathSeparator(programPath.front());
+    std::vector<std::string> components;
+    std::size_t start = 0;
+    while (start <= programPath.size()) {
+        std::size_t end = start;
+        while (end < programPath.size() && !IsPathSeparator(programPath[end]))
+            ++end;
+        const std::string_view component = programPath.substr(start, end - start);
+        start = end + 1;
+        if (component.empty() || component == ".")
+            continue;
+        if (component == "..") {
+            if (!components.empty() && components.back() != "..")
+                components.pop_back();
+            else if (!rooted || !components.empty())
+                components.emplace_back("..");
+            continue;
+        }
+        components.push_back(Utf8FromCp1252(component));
+    }
+    LiteralPath literal;
+    if (components.empty())
+        return literal;
+    for (const std::string& component : components) {
+        if (rooted || !literal.withoutTrailing.empty())
+            literal.withoutTrailing += '/';
+        literal.withoutTrailing += component;
+    }
+    literal.native = literal.withoutTrailing;
+    if (IsPathSeparator(programPath.back()))
+        literal.native += '/';
+    return literal;
+}
+
+// stat() of the path as written: a page switch asks about paths that exist as written, and one
+// call answers then. Anything else goes the long way, which gives the same answer.
+std::optional<struct stat> StatLiteral(const LiteralPath& literal) {
+    struct stat status {};
+    if (literal.native.empty() || ::stat(literal.native.c_str(), &status) != 0)
+        return std::nullopt;
+    return status;
+}
+
+} // namespace
+
+fs::path NativePath(std::string_view programPath) {
+    // When the whole path exists as written, so does every component on the way: the walk would
+    // keep each as written, and one lstat() answers for all of them.
+    const LiteralPath literal = LiteralNativePath(programPath);
+    struct stat status {};
+    if (!literal.withoutTrailing.empty() && ::lstat(literal.withoutTrailing.c_str(), &status) == 0)
+        return fs::path(literal.native);
+    return WalkNativePath(programPath);
+}
+
 std::string ProgramPath(const fs::path& nativePath) {
     return Cp1252FromUtf8(nativePath.string());
+}
+
+std::optional<fs::path> NativeFilePath(std::string_view programPath) {
+    if (programPath.empty())
+        return std::nullopt;
+    const LiteralPath literal = LiteralNativePath(programPath);
+    if (const auto status = StatLiteral(literal)) {
+        if (!S_ISREG(status->st_mode))
+            return std::nullopt;
+        return fs::path(literal.native);
+    }
+    fs::path walked = WalkNativePath(programPath);
+    std::error_code error;
+    if (!fs::is_regular_file(walked, error))
+        return std::nullopt;
+    return walked;
 }
 
 bool FileExists(std::string_view programPath) {
     if (programPath.empty())
         return false;
+    if (const auto status = StatLiteral(LiteralNativePath(programPath)))
+        return S_ISREG(status->st_mode);
     std::error_code error;
-    return fs::is_regular_file(NativePath(programPath), error);
+    return fs::is_regular_file(WalkNativePath(programPath), error);
 }
 
 bool DirectoryExists(std::string_view programPath) {
     if (programPath.empty())
         return false;
+    if (const auto status = StatLiteral(LiteralNativePath(programPath)))
+        return S_ISDIR(status->st_mode);
     std::error_code error;
-    return fs::is_directory(NativePath(programPath), error);
+    return fs::is_directory(WalkNativePath(programPath), error);
 }
 
 bool PathExists(std::string_view programPath) {
     if (programPath.empty())
         return false;
+    if (StatLiteral(LiteralNativePath(programPath)))
+        return true;
     std::error_code error;
-    return fs::exists(NativePath(programPath), error);
+    return fs::exists(WalkNativePath(programPath), error);
 }
 
 bool ReadWholeNativeFile(const fs::path& nativePath, std::string& contents, std::uintmax_t maxBytes) {

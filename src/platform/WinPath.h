@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,9 @@ std::string ExtensionPart(std::string_view path);
 // case-sensitive folder holds several matches, the smallest name wins). "." is dropped and ".."
 // removes the component before it, by the text of the path as Windows does.
 std::filesystem::path NativePath(std::string_view programPath);
+// NativePath of a program path that names a regular file (or a link to one), in one look-up;
+// nothing when FileExists would say no.
+std::optional<std::filesystem::path> NativeFilePath(std::string_view programPath);
 // The program path of a file-system path (UTF-8 → Windows-1252, separators kept as '/').
 std::string ProgramPath(const std::filesystem::path& nativePath);
 

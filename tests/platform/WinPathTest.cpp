@@ -115,6 +115,88 @@ TEST_F(PathMapping, ExistenceChecks) {
     EXPECT_FALSE(PathExists(""));
 }
 
+// A path that exists as written is answered with one look-up; anything else takes the walk through
+// the components. Both must give the same text: "." and ".." by the text, the trailing separator kept.
+TEST_F(PathMapping, ExistingAndLookedUpPathsGiveTheSameText) {
+    std::filesystem::create_directory_symlink(m_root / "Hqor/bilder", m_root / "zeiger");
+    struct Case {
+        std::string relative; // Windows-1252 program path below the root
+        std::string expected; // UTF-8 path below the root
+    };
+    const std::vector<Case> cases = {
+        {"Hqor\\", "Hqor/"},
+        {"HQOR\\", "Hqor/"},
+        {"Hqor\\\\bilder\\.\\Logo.jpg", "Hqor/bilder/Logo.jpg"},
+        {"Hqor\\bilder\\..\\Main.HTX", "Hqor/Main.HTX"},
+        {"Hqor\\bilder\\..\\..\\both\\a", "both/a"},
+        // A missing folder left again by "..": the names after it are no longer looked up.
+        {"fehlt\\..\\Hqor\\Main.HTX", "Hqor/Main.HTX"},
+        {"fehlt\\..\\hqor\\main.htx", "hqor/main.htx"},
+        // ".." after a link leaves the link, not the folder it points to.
+        {"zeiger\\..\\both\\a", "both/a"},
+        {"zeiger\\Logo.jpg", "zeiger/Logo.jpg"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.relative);
+        EXPECT_EQ(NativePath(Root() + c.relative).string(), m_root.Path().string() + "/" + c.expected);
+    }
+}
+
+TEST_F(PathMapping, NativeFilePathIsNativePathOfARegularFile) {
+    std::filesystem::create_symlink(m_root / "Hqor/Main.HTX", m_root / "zeiger.htx");
+    std::filesystem::create_symlink(m_root / "nirgends", m_root / "kaputt.htx");
+    struct Case {
+        std::string relative; // Windows-1252 program path below the root
+        std::string expected; // UTF-8 path below the root; empty: not a file
+    };
+    const std::vector<Case> cases = {
+        {"Hqor\\Main.HTX", "Hqor/Main.HTX"},
+        {"hqor\\main.htx", "Hqor/Main.HTX"},
+        {"hqor\\bilder\\..\\main.htx", "Hqor/Main.HTX"},
+        {"zeiger.htx", "zeiger.htx"}, // a link to a file stays a link
+        {"Hqor", ""},
+        {"hqor\\", ""},
+        {"Hqor\\Main.HTX\\", ""},
+        {"kaputt.htx", ""}, // a link to nothing
+        {"fehlt.htx", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.relative);
+        const std::string path = Root() + c.relative;
+        const std::optional<std::filesystem::path> native = NativeFilePath(path);
+        EXPECT_EQ(native.has_value(), FileExists(path));
+        if (c.expected.empty()) {
+            EXPECT_FALSE(native);
+            continue;
+        }
+        ASSERT_TRUE(native);
+        EXPECT_EQ(native->string(), m_root.Path().string() + "/" + c.expected);
+        EXPECT_EQ(native->string(), NativePath(path).string());
+    }
+    EXPECT_FALSE(NativeFilePath(""));
+}
+
+TEST_F(PathMapping, LinksAreFollowedByTheExistenceChecks) {
+    std::filesystem::create_directory_symlink(m_root / "Hqor", m_root / "ordner");
+    std::filesystem::create_symlink(m_root / "nirgends", m_root / "kaputt");
+    struct Case {
+        std::string relative;
+        bool file, directory, exists;
+    };
+    const std::vector<Case> cases = {
+        {"ordner", false, true, true},           {"ORDNER\\", false, true, true},
+        {"ordner\\main.htx", true, false, true}, {"kaputt", false, false, false},
+        {"KAPUTT", false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.relative);
+        EXPECT_EQ(FileExists(Root() + c.relative), c.file);
+        EXPECT_EQ(DirectoryExists(Root() + c.relative), c.directory);
+        EXPECT_EQ(PathExists(Root() + c.relative), c.exists);
+    }
+    EXPECT_EQ(NativePath(Root() + "kaputt"), m_root / "kaputt") << "the link itself is there";
+}
+
 TEST_F(PathMapping, ProgramPathIsWindows1252) {
     std::filesystem::path native = m_root / "Vokabeln (F)/Wörter";
     std::string program = ProgramPath(native);

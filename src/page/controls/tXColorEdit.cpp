@@ -119,14 +119,40 @@ void tXColorEdit::EraseCharacterAtCaret() {
 // [SECTION] Drawing
 
 void tXColorEdit::BoundsChanged() {
-    Render();
+    m_stale = true;
 }
 
 void tXColorEdit::Redraw() {
-    Render();
+    m_stale = true;
     RequestRepaint();
 }
 
+const std::vector<int>& tXColorEdit::CharacterX() const {
+    EnsureRendered();
+    return m_characterX;
+}
+
+int tXColorEdit::TextTop() const {
+    EnsureRendered();
+    return m_textTop;
+}
+
+int tXColorEdit::TextHeight() const {
+    EnsureRendered();
+    return m_textHeight;
+}
+
+const TXBitmap& tXColorEdit::Buffer() const {
+    EnsureRendered();
+    return m_buffer;
+}
+
+void tXColorEdit::EnsureRendered() const {
+    if (m_stale)
+        Render();
+}
+
+// Only for a buffer that is drawn: it reads the character positions of the last drawing.
 int tXColorEdit::CaretX() const {
     if (m_characterX.empty())
         return kTextLeft;
@@ -134,13 +160,14 @@ int tXColorEdit::CaretX() const {
     return m_characterX[static_cast<std::size_t>(index)];
 }
 
-void tXColorEdit::DrawCaret() {
+void tXColorEdit::DrawCaret() const {
     TXCanvas canvas(m_buffer);
     const int x = CaretX();
     canvas.InvertLine(x, std::max(m_textTop, 1), x, m_textTop + m_textHeight);
 }
 
-void tXColorEdit::Render() {
+void tXColorEdit::Render() const {
+    m_stale = false;
     m_buffer.Resize(Width(), Height());
     TXCanvas canvas(m_buffer);
     canvas.Font() = m_font;
@@ -172,7 +199,7 @@ void tXColorEdit::Render() {
 
 void tXColorEdit::Paint(TXCanvas& canvas) {
     if (Visible())
-        canvas.Draw(Left(), Top(), m_buffer);
+        canvas.Draw(Left(), Top(), Buffer());
 }
 
 // [SECTION] Caret
@@ -198,7 +225,9 @@ void tXColorEdit::OnTimer(int id) {
     if (id != m_timer || !m_caretEnabled)
         return;
     m_caretVisible = !m_caretVisible;
-    DrawCaret();
+    // A stale buffer shows the caret's new state when it is drawn.
+    if (!m_stale)
+        DrawCaret();
     RequestRepaint();
 }
 
@@ -328,10 +357,11 @@ void tXColorEdit::MouseDown(const MouseEvent& event) {
     if (m_text.empty())
         return;
     const int length = static_cast<int>(m_text.size());
+    const std::vector<int>& characterX = CharacterX();
     int caret = length + 1;
     for (int i = 0; i < length; ++i) {
         const int middle =
-            (m_characterX[static_cast<std::size_t>(i)] + m_characterX[static_cast<std::size_t>(i) + 1]) / 2;
+            (characterX[static_cast<std::size_t>(i)] + characterX[static_cast<std::size_t>(i) + 1]) / 2;
         if (middle > event.x) {
             caret = i + 1;
             break;
@@ -395,6 +425,8 @@ void tXColorEdit::CheckAnswer() {
     if (m_attempts < kMaxAttempts) {
         const AlmostRightMatch match = FindAlmostRight(m_text, m_lsg);
         if (match.Found()) {
+            // The OnBeinahe handlers see the field as it was before the marking.
+            EnsureRendered();
             const AlmostRightMarking marking =
                 MarkAlmostRight(m_text, m_lsg[static_cast<std::size_t>(match.solution)], match.commonLetters);
             m_farbe = marking.farbe;

@@ -2,6 +2,8 @@
 // The gap edit: a one-line entry field drawn by the program, which checks the learner's answer
 // against its solutions (exact, almost right, wrong) and counts the attempts. It draws into its
 // own bitmap; Paint copies that onto the parent. The caret blinks through a 500 ms host timer.
+// A page build sets bounds, colour and font one after the other on edits that may never be shown,
+// so changes only mark the bitmap stale; it is drawn when something first looks at it.
 
 #include "page/controls/TXControl.h"
 #include "page/render/TXBitmap.h"
@@ -65,16 +67,16 @@ public:
     bool CaretEnabled() const { return m_caretEnabled; }
     bool CaretVisible() const { return m_caretVisible; }
     // x of character i at [i - 1]; then the end position and the end plus a blank's width.
-    const std::vector<int>& CharacterX() const { return m_characterX; }
-    int TextTop() const { return m_textTop; }
-    int TextHeight() const { return m_textHeight; }
+    const std::vector<int>& CharacterX() const;
+    int TextTop() const;
+    int TextHeight() const;
     // The off-screen picture, caret included while it is shown.
-    const TXBitmap& Buffer() const { return m_buffer; }
+    const TXBitmap& Buffer() const;
 
     // [Operations]
     // Checks the text against the solutions (the Enter key).
     void CheckAnswer();
-    // Draws the buffer again and asks the host to show it.
+    // Marks the buffer for drawing again and asks the host to show it.
     void Redraw();
 
     // [TXControl]
@@ -106,8 +108,10 @@ protected:
 private:
     // Deletes the character at the caret with its colour flag (Backspace, Delete).
     void EraseCharacterAtCaret();
-    void Render();
-    void DrawCaret();
+    // Draws the buffer now if a change has left it stale.
+    void EnsureRendered() const;
+    void Render() const;
+    void DrawCaret() const;
     void SetCaretEnabled(bool enabled);
     bool TypeCharacter(char character);
     void Finish();
@@ -131,10 +135,12 @@ private:
     bool m_caretEnabled = false;
     int m_timer = 0;
     bool m_mouseDown = false;
-    std::vector<int> m_characterX;
-    int m_textTop = 0;
-    int m_textHeight = 0;
-    TXBitmap m_buffer;
+    // What drawing produces, kept as a cache of the state above: drawn on first use after a change.
+    mutable bool m_stale = true;
+    mutable std::vector<int> m_characterX;
+    mutable int m_textTop = 0;
+    mutable int m_textHeight = 0;
+    mutable TXBitmap m_buffer;
 };
 
 } // namespace qor

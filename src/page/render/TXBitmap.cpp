@@ -245,6 +245,12 @@ void TXBitmap::Fill(std::int32_t value, ColourOrder order) {
     const auto low = static_cast<std::uint8_t>(value & 0xFF);
     const std::uint8_t blue = order == ColourOrder::RedHigh ? low : high;
     const std::uint8_t red = order == ColourOrder::RedHigh ? high : low;
+    // Pages are mostly white: a grey is one byte value, and one memset over rows without padding
+    // is the fastest way through a page-sized buffer.
+    if (blue == green && green == red && m_stride == static_cast<std::size_t>(m_width) * 3) {
+        std::memset(m_pixels.data(), blue, m_pixels.size());
+        return;
+    }
     const PixelRun run(blue, green, red);
     for (int y = 0; y < m_height; ++y) {
         run.Fill(Row(y), m_width);

@@ -51,26 +51,17 @@ private:
 
 enum class ReadResult { Ok, TooLarge, Failed };
 
-// Reads the whole file; on failure `error` holds errno.
-ReadResult ReadFileBytes(std::string_view path, std::string& bytes, int& error) {
-    const std::string native = NativePath(path).string();
+// Reads the whole file; on failure `error` holds errno. A page file fits the first read and the
+// second finds its end, so its size is only looked at when the first read comes back full: a huge
+// file is refused before the rest of it is read. A folder fails the first read with EISDIR.
+ReadResult ReadFileBytes(const std::filesystem::path& native, std::string& bytes, int& error) {
     FileDescriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) {
         error = errno;
         return ReadResult::Failed;
     }
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0) {
-        error = errno;
-        return ReadResult::Failed;
-    }
-    if (S_ISDIR(status.st_mode)) {
-        error = EISDIR;
-        return ReadResult::Failed;
-    }
-    if (status.st_size > 0 && static_cast<std::uintmax_t>(status.st_size) > kMaxPageFileBytes)
-        return ReadResult::TooLarge;
     char buffer[65536];
+    bool sizeChecked = false;
     for (;;) {
         const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
         if (got < 0) {
@@ -81,6 +72,16 @@ ReadResult ReadFileBytes(std::string_view path, std::string& bytes, int& error) 
         }
         if (got == 0)
             return ReadResult::Ok;
+        if (!sizeChecked && static_cast<std::size_t>(got) == sizeof buffer) {
+            sizeChecked = true;
+            struct stat status {};
+            if (::fstat(file.Get(), &status) != 0) {
+                error = errno;
+                return ReadResult::Failed;
+            }
+            if (status.st_size > 0 && static_cast<std::uintmax_t>(status.st_size) > kMaxPageFileBytes)
+                return ReadResult::TooLarge;
+        }
         // Checked while reading as well: the file may grow after its size was looked at.
         if (bytes.size() + static_cast<std::size_t>(got) > kMaxPageFileBytes)
             return ReadResult::TooLarge;
@@ -123,11 +124,16 @@ bool PageTextFromBytes(std::string_view path, std::string_view bytes, std::strin
 }
 
 bool LoadPageText(std::string_view path, std::string& text, std::string& error) {
+    return LoadNativePageText(NativePath(path), path, text, error);
+}
+
+bool LoadNativePageText(const std::filesystem::path& native, std::string_view path, std::string& text,
+                        std::string& error) {
     text.clear();
     error.clear();
     std::string bytes;
     int systemError = 0;
-    switch (ReadFileBytes(path, bytes, systemError)) {
+    switch (ReadFileBytes(native, bytes, systemError)) {
     case ReadResult::Ok:
         return PageTextFromBytes(path, bytes, text, error);
     case ReadResult::TooLarge:

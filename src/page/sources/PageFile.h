@@ -5,12 +5,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace qor {
 
-// A page file larger than this on disk is refused before it is read.
+// A page file larger than this on disk is refused without reading it through.
 inline constexpr std::uintmax_t kMaxPageFileBytes = std::uintmax_t{64} << 20;
 // Inflating stops beyond this much page text; no real page comes near it.
 inline constexpr std::size_t kMaxPageTextBytes = std::size_t{64} << 20;
@@ -24,6 +25,10 @@ bool IsExerciseFile(std::string_view path);
 // The page text of the file at `path` (a program path). False when it cannot be had; `error` then
 // holds the message for the learner (Windows-1252) and `text` is empty.
 bool LoadPageText(std::string_view path, std::string& text, std::string& error);
+// The same for a page whose file-system path was already looked up (`native`, as NativePath gives
+// it); `path` names the file for its extension and for the messages.
+bool LoadNativePageText(const std::filesystem::path& native, std::string_view path, std::string& text,
+                        std::string& error);
 
 // The same for file contents already in memory; `path` names the file for its extension and for
 // the messages.

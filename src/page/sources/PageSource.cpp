@@ -20,8 +20,11 @@ void PageSource::SetProgramFolder(std::string_view folder) {
 }
 
 void PageSource::SetXPath(std::string_view folder) {
-    m_document.pageFolder =
-        WithTrailingSeparator(!folder.empty() && DirectoryExists(folder) ? folder : m_programFolder);
+    std::string wanted = WithTrailingSeparator(folder);
+    // A missing folder gives the program folder, so the program folder itself needs no look.
+    if (wanted != m_programFolder && !DirectoryExists(folder))
+        wanted = m_programFolder;
+    m_document.pageFolder = std::move(wanted);
 }
 
 void PageSource::ResetPage() {
@@ -46,7 +49,9 @@ bool PageSource::SetXFile(std::string_view name) {
     std::string path = ResolvePagePath(m_document.pageFolder, name);
     if (!IsAbsolutePagePath(path))
         path.insert(0, m_programFolder);
-    if (!FileExists(path)) {
+    // Looked up once: the check and the read below use the same file-system path.
+    const std::optional<std::filesystem::path> native = NativeFilePath(path);
+    if (!native) {
         std::string message = "Die Datei \"";
         message += path;
         message += "\" wurde nicht gefunden!";
@@ -55,18 +60,24 @@ bool PageSource::SetXFile(std::string_view name) {
     }
     m_document.pageFolder = FolderPart(path);
     m_document.currentFile = FileNamePart(path);
-    if (!LoadPageFile(path, PageLoad::Fresh))
+    if (!LoadPageFile(path, PageLoad::Fresh, &*native))
         return false;
     Call(m_hooks.afterLoad);
     return true;
 }
 
 bool PageSource::LoadPageFile(std::string_view name, PageLoad load) {
+    return LoadPageFile(name, load, nullptr);
+}
+
+bool PageSource::LoadPageFile(std::string_view name, PageLoad load, const std::filesystem::path* native) {
     std::string path(name);
-    if (!IsAbsolutePagePath(path))
+    if (!IsAbsolutePagePath(path)) {
         path.insert(0, m_document.pageFolder);
+        native = nullptr; // the look-up was for the name as given
+    }
     std::string text, error;
-    if (!LoadPageText(path, text, error)) {
+    if (!LoadNativePageText(native ? *native : NativePath(path), path, text, error)) {
         ShowAppMessage(error, kMbIconExclamation | kMbOk);
         return false;
     }

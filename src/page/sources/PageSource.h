@@ -9,6 +9,7 @@
 #include "page/sources/ExerciseSeries.h"
 #include "page/sources/PageHistory.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -68,6 +69,9 @@ public:
     const PageHistory& History() const { return m_history; }
 
 private:
+    // LoadPageFile with the file-system path of `name` when the caller has looked it up already
+    // (null: look it up here).
+    bool LoadPageFile(std::string_view name, PageLoad load, const std::filesystem::path* native);
     void ResetPage();
     void ParseFresh(std::string_view text);
     static void Call(const std::function<void()>& hook) {

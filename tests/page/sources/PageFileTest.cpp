@@ -126,6 +126,34 @@ TEST_F(PageFileOnDisk, LoadsPlainAndPackedFiles) {
     EXPECT_EQ(text, "<P>Hallo\r");
 }
 
+// Page files are read in 64 KB pieces; the size is only looked at when the first piece is full.
+TEST_F(PageFileOnDisk, ReadsFilesOfEverySizeWhole) {
+    for (const std::size_t size : {0, 1, 65535, 65536, 65537, 200000}) {
+        SCOPED_TRACE(size);
+        std::string bytes(size, ' ');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>('a' + i % 26);
+        const std::string path = Write("seite" + std::to_string(size) + ".html", bytes);
+        std::string text, error;
+        ASSERT_TRUE(LoadPageText(path, text, error)) << error;
+        EXPECT_EQ(text, bytes + "\r");
+    }
+}
+
+TEST_F(PageFileOnDisk, ALookedUpFileIsReadUnderItsProgramName) {
+    const std::filesystem::path packed = m_folder.MakeFile("roh.bin", DeflateZlib("<P>Salut"));
+    const std::filesystem::path damaged = m_folder.MakeFile("kaputt.bin", "kein zlib");
+    std::string text, error;
+    // The program name decides whether the file is packed and names it in messages.
+    ASSERT_TRUE(LoadNativePageText(packed, "C:\\kurs\\seite.htx", text, error)) << error;
+    EXPECT_EQ(text, "<P>Salut\r");
+    EXPECT_FALSE(LoadNativePageText(damaged, "C:\\kurs\\seite.htx", text, error));
+    EXPECT_EQ(error, "Die Seite C:\\kurs\\seite.htx ist beschädigt."_cp);
+    EXPECT_TRUE(text.empty());
+    EXPECT_FALSE(LoadNativePageText(m_folder / "fehlt.bin", "seite.htx", text, error));
+    EXPECT_EQ(error, std::strerror(ENOENT));
+}
+
 TEST_F(PageFileOnDisk, ReadErrorsGiveTheSystemsText) {
     const std::string missing = ProgramPathOf(m_folder / "fehlt.html");
     const std::string folder = ProgramPathOf(m_folder.MakeFolder("ordner.htx"));

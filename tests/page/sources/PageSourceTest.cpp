@@ -59,6 +59,9 @@ TEST_F(PageSourceTest, XPathFallsBackToTheProgramFolder) {
         {ProgramPathOf(m_folder / "fehlt"), m_programFolder},
         {"", m_programFolder},
         {ProgramPathOf(m_folder.MakeFile("datei.html")), m_programFolder},
+        // The program folder is what a missing folder gives, so it is taken as it is.
+        {m_programFolder, m_programFolder},
+        {m_programFolder.substr(0, m_programFolder.size() - 1), m_programFolder},
     };
     for (const auto& [folder, expected] : cases) {
         SCOPED_TRACE(folder);
@@ -109,6 +112,22 @@ TEST_F(PageSourceTest, AMissingFileLeavesTheOldPage) {
     EXPECT_EQ(m_source.XFile(), "start.html");
     EXPECT_EQ(Words(), (std::vector<std::string>{"Alt"}));
     EXPECT_EQ(m_calls, "");
+}
+
+TEST_F(PageSourceTest, OnlyARegularFileIsAPage) {
+    Write("start.html", "Alt");
+    m_folder.MakeFolder("hqor/ordner.htx");
+    for (const std::string name : {"ordner.htx", "ORDNER.HTX", "fehlt.htx"}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(m_source.SetXFile("start.html"));
+        const std::size_t before = m_messages.Texts().size();
+        EXPECT_FALSE(m_source.SetXFile(name));
+        const std::vector<std::string> texts = m_messages.Texts();
+        ASSERT_EQ(texts.size(), before + 1);
+        EXPECT_EQ(texts.back(), "Die Datei \"" + m_pageFolder + name + "\" wurde nicht gefunden!");
+        EXPECT_EQ(m_source.XFile(), "start.html");
+        EXPECT_EQ(Words(), (std::vector<std::string>{"Alt"}));
+    }
 }
 
 TEST_F(PageSourceTest, AnEmptyNameShowsAnEmptyPage) {

@@ -8,8 +8,8 @@
 #include "platform/WinPath.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 
 int main(int argc, char** argv) {
     if (argc != 2 || std::strcmp(argv[1], "--help") == 0) {

@@ -5,8 +5,8 @@
 
 namespace qor {
 
-PageParser::PageParser(PageDocument& document, PageHost& host, TagTable tags)
-    : m_document(document), m_host(host), m_tags(std::move(tags)) {}
+PageParser::PageParser(PageDocument& document, PageHost& host, const TagTable& tags)
+    : m_document(document), m_host(host), m_tags(tags) {}
 
 void PageParser::Parse(std::string_view text, ParseMode mode) {
     if (mode == ParseMode::Fresh) {

@@ -27,7 +27,8 @@ public:
     // INCLUDE files nest at most this deep; a deeper one is reported as an INCLUDE error.
     static constexpr int kMaxIncludeDepth = 8;
 
-    PageParser(PageDocument& document, PageHost& host, TagTable tags = TagTable::Standard());
+    // `tags` must outlive the parser; the shared table does.
+    PageParser(PageDocument& document, PageHost& host, const TagTable& tags = TagTable::Shared());
 
     // Parses `text` (Windows-1252; a zero byte ends it) into the document.
     void Parse(std::string_view text, ParseMode mode);
@@ -37,7 +38,6 @@ public:
 
     PageDocument& Document() { return m_document; }
     PageHost& Host() { return m_host; }
-    TagTable& Tags() { return m_tags; }
     int IncludeDepth() const { return m_includeDepth; }
     // Counts one more nested INCLUDE; false (and nothing counted) beyond kMaxIncludeDepth.
     bool EnterInclude();
@@ -51,7 +51,7 @@ public:
 private:
     PageDocument& m_document;
     PageHost& m_host;
-    TagTable m_tags;
+    const TagTable& m_tags;
     PendingSpace m_pendingSpace;
     int m_includeDepth = 0;
     bool m_aborted = false;

@@ -29,9 +29,7 @@ const TagEntry* TagTable::Find(std::string_view upperName) const {
     return nullptr;
 }
 
-TagTable TagTable::Standard() {
-    // Every page builds a parser with its own table; copying one built table costs a fraction of
-    // building it again.
+const TagTable& TagTable::Shared() {
     static const TagTable standard = BuildStandard();
     return standard;
 }

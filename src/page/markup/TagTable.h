@@ -42,8 +42,10 @@ struct TagEntry {
 
 class TagTable {
 public:
-    // Every tag of the page markup.
-    static TagTable Standard();
+    // Every tag of the page markup: one table built once and shared by every parse, and a copy of
+    // it to change (tests replace handlers in theirs).
+    static const TagTable& Shared();
+    static TagTable Standard() { return Shared(); }
 
     void Add(std::string name, TagMatch match, WhileSkipping skipping, TagHandler handler);
     // Replaces the handler of an existing entry (keeping its place); false when there is none.

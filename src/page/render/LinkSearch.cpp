@@ -26,7 +26,8 @@ std::string Collapse(std::string_view text) {
 
 } // namespace
 
-std::optional<FoundLink> FindLink(const PageDocument& document, const PageLayout& layout, std::string_view text) {
+std::optional<FoundLink> FindLink(const PageDocument& document, const PageLayout& layout,
+                                  std::string_view text) {
     const std::string wanted = Collapse(text);
     const LinkRectangles& links = layout.Links();
     for (int i = 0; i < links.Count(); ++i) {

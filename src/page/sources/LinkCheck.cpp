@@ -35,7 +35,8 @@ std::string ExerciseValue(std::string_view command, std::string_view key) {
     return std::string(command.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-void CollectFiles(const PageDocument& document, std::string_view target, int depth, std::vector<std::string>& files) {
+void CollectFiles(const PageDocument& document, std::string_view target, int depth,
+                  std::vector<std::string>& files) {
     if (target.empty() || depth > kMaxTargetDepth)
         return;
     if (target.starts_with('#')) {
@@ -110,7 +111,8 @@ std::vector<LinkProblem> CheckPageFolder(const std::string& folder, int* pagesCh
     const std::string root = WithTrailingSeparator(folder);
     std::error_code error;
     std::vector<fs::path> files;
-    for (fs::recursive_directory_iterator it(NativePath(root), error), end; !error && it != end; it.increment(error)) {
+    for (fs::recursive_directory_iterator it(NativePath(root), error), end; !error && it != end;
+         it.increment(error)) {
         if (it->is_regular_file(error))
             files.push_back(it->path());
     }
@@ -118,7 +120,8 @@ std::vector<LinkProblem> CheckPageFolder(const std::string& folder, int* pagesCh
     for (const fs::path& file : files) {
         const std::string extension = file.extension().string();
         const bool exercise = extension == ".qor";
-        if (!exercise && extension != ".htx" && extension != ".hqor" && extension != ".html" && extension != ".htm")
+        if (!exercise && extension != ".htx" && extension != ".hqor" && extension != ".html" &&
+            extension != ".htm")
             continue;
         const std::string relative = ProgramPath(fs::relative(file, NativePath(root), error));
         const std::string path = ProgramPath(file);

@@ -26,7 +26,7 @@ void SeedRandomFromClock() {
 int RandomBelow(int bound) {
     if (bound <= 0)
         return 0;
-    // Scaling a 32-bit draw like Delphi does keeps the sequence the same on every standard library,
+    // Scaling a 32-bit draw to the bound keeps the sequence the same on every standard library,
     // which std::uniform_int_distribution does not promise.
     std::uint64_t draw = Engine()();
     return static_cast<int>((draw * static_cast<std::uint64_t>(bound)) >> 32);

@@ -7,7 +7,7 @@ namespace qor {
 
 void SeedRandom(std::uint32_t seed);
 void SeedRandomFromClock();
-// A number in [0, bound) (0 when bound <= 0), like Delphi's Random(bound).
+// A number in [0, bound) (0 when bound <= 0).
 int RandomBelow(int bound);
 
 } // namespace qor

@@ -11,6 +11,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace qor {
 
@@ -205,6 +206,59 @@ std::optional<fs::path> NativeFilePath(std::string_view programPath) {
     if (!fs::is_regular_file(walked, error))
         return std::nullopt;
     return walked;
+}
+
+NativeFile::NativeFile(std::string_view programPath) {
+    if (programPath.empty())
+        return;
+    const LiteralPath literal = LiteralNativePath(programPath);
+    if (!literal.native.empty()) {
+        const int fd = ::open(literal.native.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            struct stat status {};
+            if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+                m_fd = fd;
+                m_found = true;
+                m_path = literal.native;
+                return;
+            }
+            ::close(fd);
+        }
+    }
+    // Not there as written, not a file, or not readable: the ordinary look-up decides.
+    std::optional<fs::path> native = NativeFilePath(programPath);
+    if (!native)
+        return;
+    m_found = true;
+    m_path = std::move(*native);
+    m_fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0)
+        m_error = errno;
+}
+
+NativeFile::~NativeFile() {
+    Close();
+}
+
+NativeFile::NativeFile(NativeFile&& other) noexcept
+    : m_path(std::move(other.m_path)), m_fd(std::exchange(other.m_fd, -1)), m_error(other.m_error),
+      m_found(std::exchange(other.m_found, false)) {}
+
+NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        m_path = std::move(other.m_path);
+        m_fd = std::exchange(other.m_fd, -1);
+        m_error = other.m_error;
+        m_found = std::exchange(other.m_found, false);
+    }
+    return *this;
+}
+
+void NativeFile::Close() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
 }
 
 bool FileExists(std::string_view programPath) {

@@ -4,6 +4,7 @@
 #include "platform/Cp1252.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace qor {
 namespace {
@@ -165,15 +166,29 @@ TEST_F(PathMapping, NativeFilePathIsNativePathOfARegularFile) {
         const std::string path = Root() + c.relative;
         const std::optional<std::filesystem::path> native = NativeFilePath(path);
         EXPECT_EQ(native.has_value(), FileExists(path));
+        // The opened file is found the same way, and moving it keeps it open once.
+        NativeFile opened = NativeFile(path);
+        NativeFile file;
+        file = std::move(opened);
+        EXPECT_FALSE(opened.Found());
+        EXPECT_EQ(opened.Descriptor(), -1);
+        EXPECT_EQ(file.Found(), native.has_value());
         if (c.expected.empty()) {
             EXPECT_FALSE(native);
+            EXPECT_EQ(file.Descriptor(), -1);
             continue;
         }
         ASSERT_TRUE(native);
         EXPECT_EQ(native->string(), m_root.Path().string() + "/" + c.expected);
         EXPECT_EQ(native->string(), NativePath(path).string());
+        EXPECT_EQ(file.Path(), *native);
+        ASSERT_GE(file.Descriptor(), 0);
+        char first[4] = {};
+        EXPECT_EQ(::read(file.Descriptor(), first, 4), 4);
+        EXPECT_EQ(std::string(first, 4), "main");
     }
     EXPECT_FALSE(NativeFilePath(""));
+    EXPECT_FALSE(NativeFile("").Found());
 }
 
 TEST_F(PathMapping, LinksAreFollowedByTheExistenceChecks) {

@@ -6,7 +6,7 @@ namespace qor {
 
 enum class MouseButton { Left, Right, Middle };
 
-// Keys and buttons held while an event happens (a bit set, like Delphi's TShiftState).
+// Keys and buttons held while an event happens (a bit set).
 using ShiftState = unsigned;
 inline constexpr ShiftState kShiftNone = 0;
 inline constexpr ShiftState kShiftKey = 1;

@@ -106,11 +106,11 @@ bool PageExercises::MouseUp(int x, int y, int scroll) {
 
 const TXBitmap* PageExercises::DragImage() const {
     if (m_drag.kind == DragKind::Block) {
-        const tDragAufgabenListe& task = m_document.dragTask;
+        tDragAufgabenListe& task = m_document.dragTask;
         if (m_drag.block < 0 || m_drag.block >= task.BlockCount()) {
             return nullptr;
         }
-        return &task.Bitmap(task.Blocks()[static_cast<std::size_t>(m_drag.block)].faceBitmap);
+        return &task.Face(m_drag.block);
     }
     if (m_drag.kind == DragKind::Part) {
         const tSatzbauListe& sentences = m_document.sentences;

@@ -99,14 +99,11 @@ tDragAufgabenListe::Point tDragAufgabenListe::BlockPosition(int index, int pageW
     return Point{x, y};
 }
 
-TXBitmap tDragAufgabenListe::MakeFace(const std::string& word, int height, const BlockLook& look) const {
-    TXBitmap face(m_blockWidth, height);
-    TXCanvas canvas(face);
-    canvas.FillRect(TXRect{0, 0, face.Width(), face.Height()}, look.faceColour);
-    canvas.Font() = look.font;
-    canvas.TextOut((face.Width() - canvas.TextWidth(word)) / 2, (face.Height() - canvas.TextHeight(word)) / 2,
+void tDragAufgabenListe::PaintFace(TXCanvas& canvas, const std::string& word) const {
+    canvas.FillRect(TXRect{0, 0, m_blockWidth, m_blockHeight}, m_look.faceColour);
+    canvas.Font() = m_look.font;
+    canvas.TextOut((m_blockWidth - canvas.TextWidth(word)) / 2, (m_blockHeight - canvas.TextHeight(word)) / 2,
                    word);
-    return face;
 }
 
 void tDragAufgabenListe::LayOutBlocks(int pageWidth, int areaTop, const BlockLook& look,
@@ -115,25 +112,50 @@ void tDragAufgabenListe::LayOutBlocks(int pageWidth, int areaTop, const BlockLoo
     // only wrong words has no target: its blocks take the height of a line of their font.
     // A new layout replaces the bitmaps of an earlier one (the page lays the blocks out once per build).
     m_bitmaps.Clear();
+    m_look = look;
     TXCanvas page(pageBuffer);
     page.Font() = look.font;
-    const int height = m_targetHeight > 0 ? m_targetHeight : page.TextHeight("APpgj");
+    m_blockHeight = m_targetHeight > 0 ? m_targetHeight : page.TextHeight("APpgj");
     for (int i = 0; i < BlockCount(); ++i) {
         Block& block = m_blocks[static_cast<std::size_t>(i)];
         const Point at = BlockPosition(i, pageWidth, areaTop);
-        block.rect = Rect{at.x, at.y, at.x + m_blockWidth, at.y + height};
-        block.faceBitmap = m_bitmaps.Add(MakeFace(block.word, height, look));
-        TXBitmap background(m_blockWidth, height);
+        block.rect = Rect{at.x, at.y, at.x + m_blockWidth, at.y + m_blockHeight};
+        block.faceBitmap = -1;
+        TXBitmap background(m_blockWidth, m_blockHeight);
         TXCanvas(background)
-            .CopyRect(TXRect{0, 0, m_blockWidth, height}, pageBuffer,
-                      TXRect{at.x, at.y, at.x + m_blockWidth, at.y + height});
+            .CopyRect(TXRect{0, 0, m_blockWidth, m_blockHeight}, pageBuffer,
+                      TXRect{at.x, at.y, at.x + m_blockWidth, at.y + m_blockHeight});
         block.backgroundBitmap = m_bitmaps.Add(std::move(background));
-        DrawFace(i, pageBuffer);
+        // Drawn straight onto the page: most blocks are never picked up, so their faces become
+        // bitmaps only when one is needed (Face).
+        TXCanvas face(pageBuffer);
+        face.EnterArea(at.x, at.y, m_blockWidth, m_blockHeight);
+        PaintFace(face, block.word);
     }
 }
 
-void tDragAufgabenListe::DrawFace(int blockIndex, TXBitmap& pageBuffer) const {
-    if (ValidBlock(blockIndex) && m_blocks[static_cast<std::size_t>(blockIndex)].faceBitmap >= 0) {
+int tDragAufgabenListe::FaceBitmap(int blockIndex) {
+    if (!ValidBlock(blockIndex) || m_blockHeight <= 0) {
+        return -1;
+    }
+    Block& block = m_blocks[static_cast<std::size_t>(blockIndex)];
+    if (block.faceBitmap < 0) {
+        TXBitmap face(m_blockWidth, m_blockHeight);
+        TXCanvas canvas(face);
+        PaintFace(canvas, block.word);
+        block.faceBitmap = m_bitmaps.Add(std::move(face));
+    }
+    return block.faceBitmap;
+}
+
+const TXBitmap& tDragAufgabenListe::Face(int blockIndex) {
+    static const TXBitmap kNone;
+    const int index = FaceBitmap(blockIndex);
+    return index >= 0 ? m_bitmaps.At(index) : kNone;
+}
+
+void tDragAufgabenListe::DrawFace(int blockIndex, TXBitmap& pageBuffer) {
+    if (FaceBitmap(blockIndex) >= 0) {
         const Block& block = m_blocks[static_cast<std::size_t>(blockIndex)];
         TXCanvas(pageBuffer).Draw(block.rect.left, block.rect.top, m_bitmaps.At(block.faceBitmap));
     }
@@ -151,6 +173,7 @@ tDragAufgabenListe::DropOutcome tDragAufgabenListe::Drop(int blockIndex, int lef
     if (!ValidBlock(blockIndex)) {
         return outcome;
     }
+    FaceBitmap(blockIndex); // the page draws it into the gap after the block has left the list
     outcome.block = m_blocks[static_cast<std::size_t>(blockIndex)];
     const int targetIndex = TargetAt(left, top);
     if (targetIndex < 0 || m_targets[static_cast<std::size_t>(targetIndex)].word != outcome.block.word) {

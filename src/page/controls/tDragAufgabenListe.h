@@ -25,7 +25,7 @@ public:
     struct Block {
         Rect rect; // its home on the page, set by LayOutBlocks
         std::string word;
-        int faceBitmap = -1;       // the block as the learner sees it
+        int faceBitmap = -1;       // the block as the learner sees it; made when first needed
         int backgroundBitmap = -1; // the page area the block covers
     };
 
@@ -72,7 +72,7 @@ public:
     // A block without a target (a wrong word of KLOTZ FALSCH).
     void AddBlock(std::string_view word);
     void SwapBlocks(int i, int j);
-    // Takes a block out of the list (its bitmaps stay until Reset, so its face can still be drawn).
+    // Takes a block out of the list (its bitmaps stay until Reset).
     void RemoveBlock(int index);
 
     // The target whose top-left corner is exactly (x, y), or -1.
@@ -92,11 +92,15 @@ public:
 
     // Where block `index` stands in the block area whose top is `areaTop` (KLOTZ Y).
     Point BlockPosition(int index, int pageWidth, int areaTop) const;
-    // Places every block by BlockPosition, gives it new face and background bitmaps (the page area
-    // under it, saved from `pageBuffer`) and draws the face onto `pageBuffer`.
+    // Places every block by BlockPosition, gives it a new background bitmap (the page area under
+    // it, saved from `pageBuffer`) and draws its face onto `pageBuffer`.
     void LayOutBlocks(int pageWidth, int areaTop, const BlockLook& look, TXBitmap& pageBuffer);
+    // The bitmap index of a block's face (made on first use; -1 for a bad index or before the
+    // layout), and the face itself (empty then).
+    int FaceBitmap(int blockIndex);
+    const TXBitmap& Face(int blockIndex);
     // Draws a block's face at its home rectangle; its background at its home restores the page.
-    void DrawFace(int blockIndex, TXBitmap& pageBuffer) const;
+    void DrawFace(int blockIndex, TXBitmap& pageBuffer);
     void DrawBackground(int blockIndex, TXBitmap& pageBuffer) const;
 
     // The learner released block `blockIndex` with its top-left corner at (left, top).
@@ -122,11 +126,14 @@ public:
 
 private:
     bool ValidBlock(int index) const { return index >= 0 && index < BlockCount(); }
-    TXBitmap MakeFace(const std::string& word, int height, const BlockLook& look) const;
+    // A face in the area [0, block width) × [0, block height) of `canvas`.
+    void PaintFace(TXCanvas& canvas, const std::string& word) const;
 
     std::vector<Block> m_blocks;
     std::vector<Target> m_targets;
-    TXBitmapList m_bitmaps; // two per block once laid out; indices stay valid until Reset
+    TXBitmapList m_bitmaps; // backgrounds, and faces once made; indices stay valid until Reset
+    BlockLook m_look;
+    int m_blockHeight = 0;
     int m_targetWidth = 0;
     int m_targetHeight = 0;
     int m_blocksPerRow = kDefaultBlocksPerRow;

@@ -54,16 +54,11 @@ enum class ReadResult { Ok, TooLarge, Failed };
 // Reads the whole file; on failure `error` holds errno. A page file fits the first read and the
 // second finds its end, so its size is only looked at when the first read comes back full: a huge
 // file is refused before the rest of it is read. A folder fails the first read with EISDIR.
-ReadResult ReadFileBytes(const std::filesystem::path& native, std::string& bytes, int& error) {
-    FileDescriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) {
-        error = errno;
-        return ReadResult::Failed;
-    }
+ReadResult ReadDescriptorBytes(int fd, std::string& bytes, int& error) {
     char buffer[65536];
     bool sizeChecked = false;
     for (;;) {
-        const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -75,7 +70,7 @@ ReadResult ReadFileBytes(const std::filesystem::path& native, std::string& bytes
         if (!sizeChecked && static_cast<std::size_t>(got) == sizeof buffer) {
             sizeChecked = true;
             struct stat status {};
-            if (::fstat(file.Get(), &status) != 0) {
+            if (::fstat(fd, &status) != 0) {
                 error = errno;
                 return ReadResult::Failed;
             }
@@ -87,6 +82,30 @@ ReadResult ReadFileBytes(const std::filesystem::path& native, std::string& bytes
             return ReadResult::TooLarge;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
+}
+
+ReadResult ReadFileBytes(const std::filesystem::path& native, std::string& bytes, int& error) {
+    FileDescriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0) {
+        error = errno;
+        return ReadResult::Failed;
+    }
+    return ReadDescriptorBytes(file.Get(), bytes, error);
+}
+
+bool TextFromRead(ReadResult read, std::string_view path, const std::string& bytes, int systemError,
+                  std::string& text, std::string& error) {
+    switch (read) {
+    case ReadResult::Ok:
+        return PageTextFromBytes(path, bytes, text, error);
+    case ReadResult::TooLarge:
+        error = TooLargeMessage(path);
+        return false;
+    case ReadResult::Failed:
+        error = SystemErrorText(systemError);
+        return false;
+    }
+    return false;
 }
 
 } // namespace
@@ -133,17 +152,18 @@ bool LoadNativePageText(const std::filesystem::path& native, std::string_view pa
     error.clear();
     std::string bytes;
     int systemError = 0;
-    switch (ReadFileBytes(native, bytes, systemError)) {
-    case ReadResult::Ok:
-        return PageTextFromBytes(path, bytes, text, error);
-    case ReadResult::TooLarge:
-        error = TooLargeMessage(path);
-        return false;
-    case ReadResult::Failed:
-        error = SystemErrorText(systemError);
-        return false;
-    }
-    return false;
+    const ReadResult read = ReadFileBytes(native, bytes, systemError);
+    return TextFromRead(read, path, bytes, systemError, text, error);
+}
+
+bool LoadOpenedPageText(const NativeFile& file, std::string_view path, std::string& text, std::string& error) {
+    text.clear();
+    error.clear();
+    std::string bytes;
+    int systemError = file.Error() != 0 ? file.Error() : ENOENT;
+    const ReadResult read =
+        file.Descriptor() >= 0 ? ReadDescriptorBytes(file.Descriptor(), bytes, systemError) : ReadResult::Failed;
+    return TextFromRead(read, path, bytes, systemError, text, error);
 }
 
 } // namespace qor

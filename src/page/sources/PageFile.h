@@ -3,6 +3,8 @@
 // page file is plain Windows-1252 text. The text handed to the parser always ends in a carriage
 // return; the parser's terminating zero is the string's own.
 
+#include "platform/WinPath.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -29,6 +31,8 @@ bool LoadPageText(std::string_view path, std::string& text, std::string& error);
 // it); `path` names the file for its extension and for the messages.
 bool LoadNativePageText(const std::filesystem::path& native, std::string_view path, std::string& text,
                         std::string& error);
+// The same for a file already opened (its descriptor is read from where it stands).
+bool LoadOpenedPageText(const NativeFile& file, std::string_view path, std::string& text, std::string& error);
 
 // The same for file contents already in memory; `path` names the file for its extension and for
 // the messages.

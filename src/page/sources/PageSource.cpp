@@ -49,9 +49,9 @@ bool PageSource::SetXFile(std::string_view name) {
     std::string path = ResolvePagePath(m_document.pageFolder, name);
     if (!IsAbsolutePagePath(path))
         path.insert(0, m_programFolder);
-    // Looked up once: the check and the read below use the same file-system path.
-    const std::optional<std::filesystem::path> native = NativeFilePath(path);
-    if (!native) {
+    // Looked up and opened once: the check and the read below use the same file.
+    const NativeFile file(path);
+    if (!file.Found()) {
         std::string message = "Die Datei \"";
         message += path;
         message += "\" wurde nicht gefunden!";
@@ -60,7 +60,7 @@ bool PageSource::SetXFile(std::string_view name) {
     }
     m_document.pageFolder = FolderPart(path);
     m_document.currentFile = FileNamePart(path);
-    if (!LoadPageFile(path, PageLoad::Fresh, &*native))
+    if (!LoadPageFile(path, PageLoad::Fresh, &file))
         return false;
     Call(m_hooks.afterLoad);
     return true;
@@ -70,14 +70,16 @@ bool PageSource::LoadPageFile(std::string_view name, PageLoad load) {
     return LoadPageFile(name, load, nullptr);
 }
 
-bool PageSource::LoadPageFile(std::string_view name, PageLoad load, const std::filesystem::path* native) {
+bool PageSource::LoadPageFile(std::string_view name, PageLoad load, const NativeFile* opened) {
     std::string path(name);
     if (!IsAbsolutePagePath(path)) {
         path.insert(0, m_document.pageFolder);
-        native = nullptr; // the look-up was for the name as given
+        opened = nullptr; // the look-up was for the name as given
     }
     std::string text, error;
-    if (!LoadNativePageText(native ? *native : NativePath(path), path, text, error)) {
+    const bool read = opened != nullptr ? LoadOpenedPageText(*opened, path, text, error)
+                                        : LoadNativePageText(NativePath(path), path, text, error);
+    if (!read) {
         ShowAppMessage(error, kMbIconExclamation | kMbOk);
         return false;
     }

@@ -16,6 +16,8 @@
 
 namespace qor {
 
+class NativeFile;
+
 enum class PageLoad {
     Fresh,   // a new page: reset, then parse from the initial style
     Include, // INCLUDE: parse into the current page
@@ -69,9 +71,9 @@ public:
     const PageHistory& History() const { return m_history; }
 
 private:
-    // LoadPageFile with the file-system path of `name` when the caller has looked it up already
-    // (null: look it up here).
-    bool LoadPageFile(std::string_view name, PageLoad load, const std::filesystem::path* native);
+    // LoadPageFile with the file of `name` when the caller has opened it already (null: look it up
+    // here).
+    bool LoadPageFile(std::string_view name, PageLoad load, const NativeFile* opened);
     void ResetPage();
     void ParseFresh(std::string_view text);
     static void Call(const std::function<void()>& hook) {

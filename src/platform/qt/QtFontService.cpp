@@ -1,6 +1,7 @@
 #include "platform/qt/QtFontService.h"
 
 #include "platform/Cp1252.h"
+#include "platform/GlyphBlend.h"
 #include "platform/qt/QtText.h"
 
 #include <QFontDatabase>
@@ -13,9 +14,6 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace qor {
 
@@ -40,70 +38,6 @@ constexpr const char* kFontFiles[] = {
     "LiberationSerif-Italic.ttf",    "LiberationSerif-BoldItalic.ttf", "LiberationMono-Regular.ttf",
     "LiberationMono-Bold.ttf",       "LiberationMono-Italic.ttf",      "LiberationMono-BoldItalic.ttf",
 };
-
-// The text colour c over the pixel byte p at coverage a: p + ((c − p) × a + 127) / 255 with the
-// division truncating towards zero. Every picture of the pages was made with this rounding.
-inline std::uint8_t BlendByte(int p, int c, int a) {
-    return static_cast<std::uint8_t>(p + ((c - p) * a + 127) / 255);
-}
-
-// Blends the colour into `count` bytes of a row, byte i with coverage alpha[i]; alpha has at least
-// 16 readable bytes past `count`. `colour` holds the colour's bytes in pixel order, B, G, R, B, ...,
-// 64 of them: byte i of the row takes colour[i], and sixteen bytes from 0, 16 or 32 can be read.
-//
-// With SSE2 the bytes go sixteen at a time, in 16-bit lanes, giving exactly BlendByte's results:
-// with u = max(c − p, 0) and v = max(p − c, 0) (one of them is 0), BlendByte is
-// p + ⌊(u·a + 127) / 255⌋ − ⌊max(v·a − 127, 0) / 255⌋, every term fits 16 unsigned bits, and
-// ⌊y / 255⌋ = (y · 0x8081) >> 23 for every 16-bit y. (Checked for all p, c and a.) Bytes past
-// `count` get coverage 0 and are written back unchanged, as long as they lie before `end`.
-void BlendGlyphRow(std::uint8_t* pixel, const std::uint8_t* alpha, int count, const std::uint8_t* colour,
-                   const std::uint8_t* end) {
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i rounding = _mm_set1_epi16(127);
-    const __m128i reciprocal = _mm_set1_epi16(static_cast<short>(0x8081));
-    const auto divide = [&](__m128i y) { return _mm_srli_epi16(_mm_mulhi_epu16(y, reciprocal), 7); };
-    // Sixteen bytes of coverage for bytes [0, n) and 0 after them, n <= 16.
-    alignas(16) static constexpr std::uint8_t kKeep[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                           0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    int phase = 0;
-    for (int done = 0; done < count; done += 16, pixel += 16, alpha += 16, phase = (phase + 16) % 48) {
-        const int n = std::min(16, count - done);
-        std::uint8_t spare[16] = {};
-        // Past the surface's last byte the row goes through a copy instead.
-        std::uint8_t* target = pixel + 16 <= end ? pixel : spare;
-        if (target == spare)
-            std::memcpy(spare, pixel, static_cast<std::size_t>(n));
-        __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha));
-        if (n < 16)
-            a = _mm_and_si128(a, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - n)));
-        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(target));
-        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(colour + phase));
-        const __m128i up = _mm_subs_epu8(c, p);
-        const __m128i down = _mm_subs_epu8(p, c);
-        const __m128i aLow = _mm_unpacklo_epi8(a, zero);
-        const __m128i aHigh = _mm_unpackhi_epi8(a, zero);
-        const __m128i upLow =
-            divide(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(up, zero), aLow), rounding));
-        const __m128i upHigh =
-            divide(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(up, zero), aHigh), rounding));
-        const __m128i downLow =
-            divide(_mm_subs_epu16(_mm_mullo_epi16(_mm_unpacklo_epi8(down, zero), aLow), rounding));
-        const __m128i downHigh =
-            divide(_mm_subs_epu16(_mm_mullo_epi16(_mm_unpackhi_epi8(down, zero), aHigh), rounding));
-        const __m128i result = _mm_sub_epi8(_mm_add_epi8(p, _mm_packus_epi16(upLow, upHigh)),
-                                            _mm_packus_epi16(downLow, downHigh));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(target), result);
-        if (target == spare)
-            std::memcpy(pixel, spare, static_cast<std::size_t>(n));
-    }
-#else
-    (void)end;
-    for (int i = 0; i < count; ++i)
-        if (alpha[i] != 0)
-            pixel[i] = BlendByte(pixel[i], colour[i % 3], alpha[i]);
-#endif
-}
 
 } // namespace
 
@@ -282,17 +216,22 @@ void QtFontService::DrawText(PixelSurface& surface, int x, int y, const FontSpec
     // the end of a row, but never past this one.
     const std::uint8_t* surfaceEnd =
         surface.bgr + static_cast<std::size_t>(surface.height - 1) * surface.stride + 3 * surface.width;
+    static const BlendRowsFunction blendRows = BestBlendRows();
     auto blend = [&](int left, int top, int width, int height, const std::uint8_t* coverage) {
         const int x1 = std::max(left, clipLeft), x2 = std::min(left + width, clipRight);
         const int y1 = std::max(top, clipTop), y2 = std::min(top + height, clipBottom);
-        if (x1 >= x2)
+        if (x1 >= x2 || y1 >= y2)
             return;
-        for (int row = y1; row < y2; ++row) {
-            std::uint8_t* pixel = surface.bgr + static_cast<std::size_t>(row) * surface.stride + 3 * x1;
-            const std::uint8_t* alpha =
-                coverage + 3 * (static_cast<std::ptrdiff_t>(row - top) * width + (x1 - left));
-            BlendGlyphRow(pixel, alpha, 3 * (x2 - x1), m_colourBytes.data(), surfaceEnd);
-        }
+        BlendRows rows;
+        rows.pixel = surface.bgr + static_cast<std::size_t>(y1) * surface.stride + 3 * x1;
+        rows.pixelStride = static_cast<std::ptrdiff_t>(surface.stride);
+        rows.alpha = coverage + 3 * (static_cast<std::ptrdiff_t>(y1 - top) * width + (x1 - left));
+        rows.alphaStride = 3 * static_cast<std::ptrdiff_t>(width);
+        rows.rows = y2 - y1;
+        rows.count = 3 * (x2 - x1);
+        rows.colour = m_colourBytes.data();
+        rows.end = surfaceEnd;
+        blendRows(rows);
     };
     // The underline has full coverage.
     auto fill = [&](int left, int top, int width, int height) {

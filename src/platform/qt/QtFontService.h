@@ -4,6 +4,7 @@
 // so that text measures the same on every machine.
 
 #include "platform/Fonts.h"
+#include "platform/GlyphBlend.h"
 
 #include <QFont>
 #include <QRawFont>
@@ -39,7 +40,7 @@ private:
     // The coverage of one glyph as Qt rasterises it, cut to its inked pixels; `left` and `top` are
     // relative to the top-left corner of the character's cell. Each coverage value is stored three
     // times, once for each byte of the pixel, and the rows are followed by kCoveragePadding zero
-    // bytes: the blending then runs over plain bytes, sixteen at a time (see BlendGlyphRow).
+    // bytes: the blending then runs over plain bytes, many at a time (see GlyphBlend.h).
     struct GlyphMask {
         bool made = false;
         int left = 0;
@@ -48,7 +49,7 @@ private:
         int height = 0;
         std::vector<std::uint8_t> coverage; // 3 × width bytes a row
     };
-    static constexpr int kCoveragePadding = 16;
+    static constexpr int kCoveragePadding = kBlendReadAhead;
     // One font of the program: the Qt font, its glyphs, advances and glyph masks for the 256
     // Windows-1252 codes. Text is drawn by blending the cached masks: a page draws many short words,
     // and a painter and a glyph run for each of them would cost more than the rest of the page.
@@ -78,9 +79,9 @@ private:
     static constexpr std::size_t kRecentFonts = 16;
     mutable std::vector<RecentFont> m_recent;
     mutable std::size_t m_nextRecent = 0;
-    // The text colour of the last DrawText, laid out for BlendGlyphRow.
+    // The text colour of the last DrawText, laid out for the row blending.
     mutable std::optional<std::int32_t> m_colourBytesFor;
-    mutable std::array<std::uint8_t, 64> m_colourBytes{};
+    mutable std::array<std::uint8_t, kBlendColourBytes> m_colourBytes{};
 };
 
 } // namespace qor

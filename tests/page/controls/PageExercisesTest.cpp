@@ -88,6 +88,18 @@ struct ExercisePage : test::LaidOutPage {
     TPageEdit& Edit(int index) { return document.GapEdits().Edit(index); }
     const TXBitmap& Buffer() { return painter.Buffer(); }
 
+    const TXBitmap& Face(std::string_view word) {
+        tDragAufgabenListe& task = document.dragTask;
+        for (int i = 0; i < task.BlockCount(); ++i) {
+            if (task.Blocks()[static_cast<std::size_t>(i)].word == word) {
+                return task.Face(i);
+            }
+        }
+        static const TXBitmap none;
+        ADD_FAILURE() << "no block " << word;
+        return none;
+    }
+
     const tDragAufgabenListe::Block& Block(std::string_view word) {
         for (const auto& block : document.dragTask.Blocks()) {
             if (block.word == word) {
@@ -294,7 +306,7 @@ TEST(PageExercisesDrag, BlocksOnTheirWordsAreRemovedAndTheLastEarnsThePraise) {
     for (const char* word : {"es", "suis"}) {
         SCOPED_TRACE(word);
         const tDragAufgabenListe::Block block = page.Block(word);
-        const TXBitmap& face = task.Bitmap(block.faceBitmap);
+        const TXBitmap& face = page.Face(word);
         const tDragAufgabenListe::Rect& target = targets.at(word).rect;
         EXPECT_TRUE(page.exercises.OverDraggable(block.rect.left + 10, block.rect.top + 3));
         ASSERT_TRUE(page.exercises.MouseDown(block.rect.left + 10, block.rect.top + 3, 0));
@@ -361,7 +373,7 @@ TEST(PageExercisesDrag, AWrongDropGlidesBack) {
         EXPECT_EQ(BlockWords(task), words) << "the block list is unchanged";
         EXPECT_EQ(task.TargetCount(), 2);
         EXPECT_TRUE(
-            ShowsImage(page.Buffer(), block.rect.left, block.rect.top, task.Bitmap(block.faceBitmap)));
+            ShowsImage(page.Buffer(), block.rect.left, block.rect.top, page.Face(c.block)));
         EXPECT_TRUE(page.exerciseHost.feedback.empty());
     }
 }

@@ -56,7 +56,8 @@ TEST(tDragAufgabenListe, StartsWithTheDefaultsAndResetRestoresThem) {
     list.SetRightEdge(700);
     TXBitmap page(800, 600);
     list.LayOutBlocks(800, 350, {}, page);
-    ASSERT_EQ(list.BitmapCount(), 4);
+    list.Face(1);
+    ASSERT_EQ(list.BitmapCount(), 3) << "two backgrounds, one face";
 
     list.Reset();
     expectDefaults();
@@ -191,9 +192,13 @@ TEST_F(LaidOutBlocks, BlocksStandInTheAreaWithTheTargetHeight) {
     EXPECT_EQ(list.Blocks()[0].rect, (Rect{130, 350, 250, 370}));
     EXPECT_EQ(list.Blocks()[1].rect, (Rect{270, 350, 390, 370}));
     EXPECT_EQ(list.Blocks()[2].rect, (Rect{410, 350, 530, 370}));
-    EXPECT_EQ(list.BitmapCount(), 6);
+    EXPECT_EQ(list.BitmapCount(), 3) << "the backgrounds";
+    list.Face(0);
+    list.Face(0);
+    EXPECT_EQ(list.BitmapCount(), 4) << "and one face, made once";
     list.LayOutBlocks(800, 350, look, page); // a second layout replaces the bitmaps
-    EXPECT_EQ(list.BitmapCount(), 6);
+    EXPECT_EQ(list.BitmapCount(), 3);
+    EXPECT_EQ(list.Blocks()[0].faceBitmap, -1);
 }
 
 TEST_F(LaidOutBlocks, BlockAtUsesInclusiveBounds) {
@@ -213,8 +218,9 @@ TEST_F(LaidOutBlocks, BlockAtUsesInclusiveBounds) {
 }
 
 TEST_F(LaidOutBlocks, FaceShowsTheWordCentredOnTheBlockColour) {
-    const auto& block = list.Blocks()[0];
-    const TXBitmap& face = list.Bitmap(block.faceBitmap);
+    EXPECT_EQ(list.Blocks()[0].faceBitmap, -1) << "made only when needed";
+    const TXBitmap& face = list.Face(0);
+    EXPECT_EQ(list.Blocks()[0].faceBitmap, list.FaceBitmap(0)) << "made once";
     ASSERT_EQ(face.Width(), 120);
     ASSERT_EQ(face.Height(), 20);
     // The test fonts advance 8 pixels per character at height 16: "la" is 16 wide, so it starts at
@@ -232,7 +238,7 @@ TEST_F(LaidOutBlocks, BackgroundKeepsThePageAreaAndTheFaceIsOnThePage) {
         SCOPED_TRACE(b);
         const auto& block = list.Blocks()[static_cast<std::size_t>(b)];
         const TXBitmap& background = list.Bitmap(block.backgroundBitmap);
-        const TXBitmap& face = list.Bitmap(block.faceBitmap);
+        const TXBitmap& face = list.Face(b);
         for (const Point p : {Point{0, 0}, Point{119, 19}, Point{57, 9}}) {
             EXPECT_EQ(background.Pixel(p.x, p.y),
                       original.Pixel(block.rect.left + p.x, block.rect.top + p.y));
@@ -256,7 +262,43 @@ TEST(tDragAufgabenListe, OnlyWrongWordsTakeTheHeightOfTheirFont) {
     TXBitmap page(800, 600);
     list.LayOutBlocks(800, 100, look, page);
     EXPECT_EQ(list.Blocks()[0].rect.Height(), 18);
-    EXPECT_EQ(list.Bitmap(list.Blocks()[0].faceBitmap).Height(), 18);
+    EXPECT_EQ(list.Face(0).Height(), 18);
+}
+
+TEST(tDragAufgabenListe, FacesOfBadBlocksOrBeforeTheLayoutAreEmpty) {
+    tDragAufgabenListe list;
+    list.AddBlock("mot");
+    EXPECT_EQ(list.FaceBitmap(0), -1) << "not laid out yet";
+    EXPECT_TRUE(list.Face(0).Empty());
+    TXBitmap page(800, 600);
+    list.LayOutBlocks(800, 100, tDragAufgabenListe::BlockLook{}, page);
+    for (const int bad : {-1, 1, 1000}) {
+        EXPECT_EQ(list.FaceBitmap(bad), -1) << bad;
+        EXPECT_TRUE(list.Face(bad).Empty()) << bad;
+    }
+    EXPECT_FALSE(list.Face(0).Empty());
+}
+
+TEST(tDragAufgabenListe, AWordWiderThanItsBlockStaysInsideTheBlockOnThePage) {
+    tDragAufgabenListe list;
+    list.SetBlocksPerRow(1);
+    list.SetLeftEdge(100);
+    list.AddBlock(std::string(40, 'W')); // 320 pixels of text in a 120-pixel block
+    TXBitmap page(800, 600);
+    page.Fill(0xFFFFFF, ColourOrder::RedHigh);
+    tDragAufgabenListe::BlockLook look;
+    look.font.face.height = 16;
+    list.LayOutBlocks(800, 100, look, page);
+    const tDragAufgabenListe::Rect& rect = list.Blocks()[0].rect;
+    const int middle = rect.top + rect.Height() / 2;
+    EXPECT_EQ(page.Pixel(rect.left - 1, middle), 0xFFFFFF);
+    EXPECT_EQ(page.Pixel(rect.right, middle), 0xFFFFFF);
+    EXPECT_EQ(page.Pixel(rect.left - 40, middle), 0xFFFFFF);
+    EXPECT_EQ(page.Pixel(rect.right + 40, middle), 0xFFFFFF);
+    const TXBitmap& face = list.Face(0);
+    for (int x = 0; x < face.Width(); ++x) {
+        ASSERT_EQ(page.Pixel(rect.left + x, middle), face.Pixel(x, face.Height() / 2)) << x;
+    }
 }
 
 struct DropCase {

@@ -192,73 +192,37 @@ std::string ProgramPath(const fs::path& nativePath) {
     return Cp1252FromUtf8(nativePath.string());
 }
 
+std::optional<NativeFileInfo> FindNativeFile(std::string_view programPath) {
+    if (programPath.empty())
+        return std::nullopt;
+    const LiteralPath literal = LiteralNativePath(programPath);
+    fs::path path;
+    std::optional<struct stat> status = StatLiteral(literal);
+    if (status) {
+        path = literal.native;
+    } else {
+        path = WalkNativePath(programPath);
+        struct stat walked {};
+        if (::stat(path.c_str(), &walked) == 0)
+            status = walked;
+    }
+    if (!status || !S_ISREG(status->st_mode))
+        return std::nullopt;
+    NativeFileInfo file;
+    file.path = std::move(path);
+    file.identity.device = static_cast<std::uint64_t>(status->st_dev);
+    file.identity.inode = static_cast<std::uint64_t>(status->st_ino);
+    file.identity.size = static_cast<std::int64_t>(status->st_size);
+    file.identity.modified = std::int64_t{status->st_mtim.tv_sec} * 1'000'000'000 + status->st_mtim.tv_nsec;
+    file.identity.changed = std::int64_t{status->st_ctim.tv_sec} * 1'000'000'000 + status->st_ctim.tv_nsec;
+    return file;
+}
+
 std::optional<fs::path> NativeFilePath(std::string_view programPath) {
-    if (programPath.empty())
+    std::optional<NativeFileInfo> file = FindNativeFile(programPath);
+    if (!file)
         return std::nullopt;
-    const LiteralPath literal = LiteralNativePath(programPath);
-    if (const auto status = StatLiteral(literal)) {
-        if (!S_ISREG(status->st_mode))
-            return std::nullopt;
-        return fs::path(literal.native);
-    }
-    fs::path walked = WalkNativePath(programPath);
-    std::error_code error;
-    if (!fs::is_regular_file(walked, error))
-        return std::nullopt;
-    return walked;
-}
-
-NativeFile::NativeFile(std::string_view programPath) {
-    if (programPath.empty())
-        return;
-    const LiteralPath literal = LiteralNativePath(programPath);
-    if (!literal.native.empty()) {
-        const int fd = ::open(literal.native.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd >= 0) {
-            struct stat status {};
-            if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-                m_fd = fd;
-                m_found = true;
-                m_path = literal.native;
-                return;
-            }
-            ::close(fd);
-        }
-    }
-    // Not there as written, not a file, or not readable: the ordinary look-up decides.
-    std::optional<fs::path> native = NativeFilePath(programPath);
-    if (!native)
-        return;
-    m_found = true;
-    m_path = std::move(*native);
-    m_fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (m_fd < 0)
-        m_error = errno;
-}
-
-NativeFile::~NativeFile() {
-    Close();
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept
-    : m_path(std::move(other.m_path)), m_fd(std::exchange(other.m_fd, -1)), m_error(other.m_error),
-      m_found(std::exchange(other.m_found, false)) {}
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_path = std::move(other.m_path);
-        m_fd = std::exchange(other.m_fd, -1);
-        m_error = other.m_error;
-        m_found = std::exchange(other.m_found, false);
-    }
-    return *this;
-}
-
-void NativeFile::Close() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    return std::move(file->path);
 }
 
 bool FileExists(std::string_view programPath) {

@@ -35,32 +35,24 @@ std::filesystem::path NativePath(std::string_view programPath);
 // NativePath of a program path that names a regular file (or a link to one), in one look-up;
 // nothing when FileExists would say no.
 std::optional<std::filesystem::path> NativeFilePath(std::string_view programPath);
-// A regular file (or a link to one) opened for reading, found as NativeFilePath finds it. A file
-// whose path is written as it lies on disk costs one look-up in the system, not a check and then
-// an open.
-class NativeFile {
-public:
-    NativeFile() = default;
-    explicit NativeFile(std::string_view programPath);
-    ~NativeFile();
-    NativeFile(NativeFile&& other) noexcept;
-    NativeFile& operator=(NativeFile&& other) noexcept;
-    NativeFile(const NativeFile&) = delete;
-    NativeFile& operator=(const NativeFile&) = delete;
-
-    bool Found() const { return m_found; }
-    int Descriptor() const { return m_fd; }               // -1 when not found or not opened
-    int Error() const { return m_error; }                 // errno when found but not opened
-    const std::filesystem::path& Path() const { return m_path; } // NativeFilePath's answer
-
-private:
-    void Close();
-
-    std::filesystem::path m_path;
-    int m_fd = -1;
-    int m_error = 0;
-    bool m_found = false;
+// Which file a path leads to, and in which state: while the identity stays the same, the file
+// has not been replaced or written to (as far as its file system's clock can tell).
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds
+    std::int64_t changed = 0;  // nanoseconds
+    bool operator==(const FileIdentity&) const = default;
 };
+
+struct NativeFileInfo {
+    std::filesystem::path path; // as NativeFilePath gives it
+    FileIdentity identity;
+};
+
+// NativeFilePath with the identity of the file found, in the same look-up.
+std::optional<NativeFileInfo> FindNativeFile(std::string_view programPath);
 
 // The program path of a file-system path (UTF-8 → Windows-1252, separators kept as '/').
 std::string ProgramPath(const std::filesystem::path& nativePath);

@@ -4,7 +4,7 @@
 #include "platform/Cp1252.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <chrono>
 
 namespace qor {
 namespace {
@@ -166,29 +166,43 @@ TEST_F(PathMapping, NativeFilePathIsNativePathOfARegularFile) {
         const std::string path = Root() + c.relative;
         const std::optional<std::filesystem::path> native = NativeFilePath(path);
         EXPECT_EQ(native.has_value(), FileExists(path));
-        // The opened file is found the same way, and moving it keeps it open once.
-        NativeFile opened = NativeFile(path);
-        NativeFile file;
-        file = std::move(opened);
-        EXPECT_FALSE(opened.Found());
-        EXPECT_EQ(opened.Descriptor(), -1);
-        EXPECT_EQ(file.Found(), native.has_value());
+        // The file found with its identity is found the same way.
+        const std::optional<NativeFileInfo> found = FindNativeFile(path);
+        EXPECT_EQ(found.has_value(), native.has_value());
         if (c.expected.empty()) {
             EXPECT_FALSE(native);
-            EXPECT_EQ(file.Descriptor(), -1);
             continue;
         }
         ASSERT_TRUE(native);
         EXPECT_EQ(native->string(), m_root.Path().string() + "/" + c.expected);
         EXPECT_EQ(native->string(), NativePath(path).string());
-        EXPECT_EQ(file.Path(), *native);
-        ASSERT_GE(file.Descriptor(), 0);
-        char first[4] = {};
-        EXPECT_EQ(::read(file.Descriptor(), first, 4), 4);
-        EXPECT_EQ(std::string(first, 4), "main");
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->path, *native);
+        EXPECT_EQ(found->identity.size, 4);
+        EXPECT_EQ(found->identity, FindNativeFile(Root() + "Hqor\\Main.HTX")->identity)
+            << "every way leads to the one file";
     }
     EXPECT_FALSE(NativeFilePath(""));
-    EXPECT_FALSE(NativeFile("").Found());
+    EXPECT_FALSE(FindNativeFile(""));
+}
+
+TEST_F(PathMapping, AFileWrittenAgainOrReplacedHasANewIdentity) {
+    namespace fs = std::filesystem;
+    const std::string path = Root() + "hqor\\main.htx";
+    const fs::path native = m_root / "Hqor/Main.HTX";
+    const auto past = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(native, past);
+    const FileIdentity before = FindNativeFile(path)->identity;
+    EXPECT_EQ(FindNativeFile(path)->identity, before) << "nothing happened";
+
+    m_root.MakeFile("Hqor/Main.HTX", "MAIN"); // the same size, written in place
+    const FileIdentity written = FindNativeFile(path)->identity;
+    EXPECT_NE(written, before);
+
+    m_root.MakeFile("Hqor/Neu.htx", "main");
+    fs::rename(m_root / "Hqor/Neu.htx", native);
+    fs::last_write_time(native, past);
+    EXPECT_NE(FindNativeFile(path)->identity, written) << "another file under the old name";
 }
 
 TEST_F(PathMapping, LinksAreFollowedByTheExistenceChecks) {

@@ -14,7 +14,8 @@
 namespace qor {
 
 PageRenderRun::PageRenderRun()
-    : m_document(std::make_unique<PageDocument>()), m_painter(*m_document, m_layout) {}
+    : m_document(std::make_unique<PageDocument>()), m_host(std::make_unique<DiskPageHost>()),
+      m_source(std::make_unique<PageSource>(*m_document, *m_host)), m_painter(*m_document, m_layout) {}
 
 PageRenderRun::~PageRenderRun() = default;
 
@@ -29,8 +30,8 @@ bool PageRenderRun::Render(const PageRenderRequest& request) {
     for (const std::string& condition : request.conditions) {
         document.conditions.Set(condition);
     }
-    DiskPageHost host;
-    PageSource source(document, host);
+    PageHost& host = *m_host;
+    PageSource& source = *m_source;
     source.SetProgramFolder(request.folder);
     source.SetXPath(request.folder);
     const LayoutSettings layoutSettings{request.width, request.height};

@@ -14,6 +14,9 @@
 
 namespace qor {
 
+class PageHost;
+class PageSource;
+
 struct PageRenderRequest {
     std::string folder;                                      // the page folder (a program path)
     std::string file;                                        // the page file, relative to the folder
@@ -46,6 +49,9 @@ public:
 
 private:
     std::unique_ptr<PageDocument> m_document;
+    // Kept from page to page, as a page control keeps them.
+    std::unique_ptr<PageHost> m_host;
+    std::unique_ptr<PageSource> m_source;
     PageLayout m_layout;
     PagePainter m_painter;
     PageRenderRequest m_request;

@@ -156,14 +156,22 @@ bool LoadNativePageText(const std::filesystem::path& native, std::string_view pa
     return TextFromRead(read, path, bytes, systemError, text, error);
 }
 
-bool LoadOpenedPageText(const NativeFile& file, std::string_view path, std::string& text, std::string& error) {
+bool LoadFoundPageText(const NativeFileInfo& file, std::string_view path, PageFileCache& cache,
+                       std::string& text, std::string& error) {
+    if (const std::string* kept = cache.Find(file)) {
+        return PageTextFromBytes(path, *kept, text, error);
+    }
     text.clear();
     error.clear();
     std::string bytes;
-    int systemError = file.Error() != 0 ? file.Error() : ENOENT;
-    const ReadResult read =
-        file.Descriptor() >= 0 ? ReadDescriptorBytes(file.Descriptor(), bytes, systemError) : ReadResult::Failed;
-    return TextFromRead(read, path, bytes, systemError, text, error);
+    int systemError = 0;
+    const ReadResult read = ReadFileBytes(file.path, bytes, systemError);
+    if (!TextFromRead(read, path, bytes, systemError, text, error)) {
+        return false;
+    }
+    // Kept only once it gave a page: a damaged file shows its message every time.
+    cache.Keep(file, std::move(bytes));
+    return true;
 }
 
 } // namespace qor

@@ -3,6 +3,7 @@
 // page file is plain Windows-1252 text. The text handed to the parser always ends in a carriage
 // return; the parser's terminating zero is the string's own.
 
+#include "page/sources/PageFileCache.h"
 #include "platform/WinPath.h"
 
 #include <cstddef>
@@ -31,8 +32,9 @@ bool LoadPageText(std::string_view path, std::string& text, std::string& error);
 // it); `path` names the file for its extension and for the messages.
 bool LoadNativePageText(const std::filesystem::path& native, std::string_view path, std::string& text,
                         std::string& error);
-// The same for a file already opened (its descriptor is read from where it stands).
-bool LoadOpenedPageText(const NativeFile& file, std::string_view path, std::string& text, std::string& error);
+// The same for a file already found, through `cache`: an unchanged file is not read again.
+bool LoadFoundPageText(const NativeFileInfo& file, std::string_view path, PageFileCache& cache,
+                       std::string& text, std::string& error);
 
 // The same for file contents already in memory; `path` names the file for its extension and for
 // the messages.

@@ -49,9 +49,9 @@ bool PageSource::SetXFile(std::string_view name) {
     std::string path = ResolvePagePath(m_document.pageFolder, name);
     if (!IsAbsolutePagePath(path))
         path.insert(0, m_programFolder);
-    // Looked up and opened once: the check and the read below use the same file.
-    const NativeFile file(path);
-    if (!file.Found()) {
+    // Looked up once: the check and the read below use the same file.
+    const std::optional<NativeFileInfo> file = FindNativeFile(path);
+    if (!file) {
         std::string message = "Die Datei \"";
         message += path;
         message += "\" wurde nicht gefunden!";
@@ -60,7 +60,7 @@ bool PageSource::SetXFile(std::string_view name) {
     }
     m_document.pageFolder = FolderPart(path);
     m_document.currentFile = FileNamePart(path);
-    if (!LoadPageFile(path, PageLoad::Fresh, &file))
+    if (!LoadPageFile(path, PageLoad::Fresh, &*file))
         return false;
     Call(m_hooks.afterLoad);
     return true;
@@ -70,15 +70,20 @@ bool PageSource::LoadPageFile(std::string_view name, PageLoad load) {
     return LoadPageFile(name, load, nullptr);
 }
 
-bool PageSource::LoadPageFile(std::string_view name, PageLoad load, const NativeFile* opened) {
+bool PageSource::LoadPageFile(std::string_view name, PageLoad load, const NativeFileInfo* found) {
     std::string path(name);
     if (!IsAbsolutePagePath(path)) {
         path.insert(0, m_document.pageFolder);
-        opened = nullptr; // the look-up was for the name as given
+        found = nullptr; // the look-up was for the name as given
     }
+    std::optional<NativeFileInfo> lookedUp;
+    if (found == nullptr && (lookedUp = FindNativeFile(path))) {
+        found = &*lookedUp;
+    }
+    // A file that is not there is still read, for the system's own words on why it cannot be.
     std::string text, error;
-    const bool read = opened != nullptr ? LoadOpenedPageText(*opened, path, text, error)
-                                        : LoadNativePageText(NativePath(path), path, text, error);
+    const bool read = found != nullptr ? LoadFoundPageText(*found, path, m_fileCache, text, error)
+                                       : LoadNativePageText(NativePath(path), path, text, error);
     if (!read) {
         ShowAppMessage(error, kMbIconExclamation | kMbOk);
         return false;

@@ -7,6 +7,7 @@
 #include "page/markup/PageDocument.h"
 #include "page/markup/PageHost.h"
 #include "page/sources/ExerciseSeries.h"
+#include "page/sources/PageFileCache.h"
 #include "page/sources/PageHistory.h"
 
 #include <filesystem>
@@ -15,8 +16,6 @@
 #include <string_view>
 
 namespace qor {
-
-class NativeFile;
 
 enum class PageLoad {
     Fresh,   // a new page: reset, then parse from the initial style
@@ -71,9 +70,9 @@ public:
     const PageHistory& History() const { return m_history; }
 
 private:
-    // LoadPageFile with the file of `name` when the caller has opened it already (null: look it up
+    // LoadPageFile with the file of `name` when the caller has found it already (null: look it up
     // here).
-    bool LoadPageFile(std::string_view name, PageLoad load, const NativeFile* opened);
+    bool LoadPageFile(std::string_view name, PageLoad load, const NativeFileInfo* found);
     void ResetPage();
     void ParseFresh(std::string_view text);
     static void Call(const std::function<void()>& hook) {
@@ -87,6 +86,7 @@ private:
     std::string m_programFolder;
     std::string m_fullPath;
     ExerciseSeries m_exercise;
+    PageFileCache m_fileCache;
     std::string m_continuation;
     PageHistory m_history;
 };

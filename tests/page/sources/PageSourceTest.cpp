@@ -9,6 +9,9 @@
 #include "platform/TempFolder.h"
 #include "platform/Zlib.h"
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace qor::test {
@@ -89,6 +92,54 @@ TEST_F(PageSourceTest, XFileReadsPackedPages) {
     EXPECT_EQ(Words(), (std::vector<std::string>{"Salut", "\xE0", "tous"}));
     ASSERT_TRUE(m_source.SetXFile("SEITE2.HTX"));
     EXPECT_EQ(Words(), (std::vector<std::string>{"Hallo"}));
+}
+
+TEST_F(PageSourceTest, APageShownAgainShowsWhatItsFileHoldsNow) {
+    namespace fs = std::filesystem;
+    const auto settled = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    const fs::path file = m_folder / "hqor" / "seite.htx";
+    const auto write = [&](const std::string& text, bool backDate) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << DeflateZlib(text);
+        if (backDate)
+            fs::last_write_time(file, settled);
+    };
+    struct Step {
+        const char* what;
+        std::string text;
+        bool backDate;
+    };
+    // Each text is as long as the one before, so only the file's times and identity tell them apart.
+    const std::vector<Step> steps = {
+        {"the first time", "<P>Salut Marie", true},
+        {"unchanged", "", false},
+        {"written again, settled", "<P>Salut Pablo", true},
+        {"written just now", "<P>Salut Chloe", false},
+        {"written just now, again", "<P>Salut Annie", false},
+    };
+    std::string expected;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (!step.text.empty()) {
+            write(step.text, step.backDate);
+            expected = step.text.substr(9);
+        }
+        ASSERT_TRUE(m_source.SetXFile("seite.htx"));
+        EXPECT_EQ(Words(), (std::vector<std::string>{"Salut", expected}));
+    }
+    // Replaced by another file under the same name, with the old file's times.
+    const fs::path other = m_folder / "hqor" / "neu.htx";
+    std::ofstream(other, std::ios::binary) << DeflateZlib("<P>Salut Louis");
+    fs::rename(other, file);
+    fs::last_write_time(file, settled);
+    ASSERT_TRUE(m_source.SetXFile("seite.htx"));
+    EXPECT_EQ(Words(), (std::vector<std::string>{"Salut", "Louis"}));
+    // A damaged file is reported every time it is shown.
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << "kaputt";
+    fs::last_write_time(file, settled);
+    const std::size_t before = m_messages.Texts().size();
+    EXPECT_FALSE(m_source.SetXFile("seite.htx"));
+    EXPECT_FALSE(m_source.SetXFile("seite.htx"));
+    EXPECT_EQ(m_messages.Texts().size(), before + 2);
 }
 
 TEST_F(PageSourceTest, ARelativePathIsTakenFromTheProgramFolder) {

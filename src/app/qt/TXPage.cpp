@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -263,6 +264,12 @@ void TXPage::PresentFrame(const TXBitmap& frame) {
     CopyPixels(m_screen, 0, 0, frame, PageRect{0, 0, frame.Width(), frame.Height()});
     repaint();
     QCoreApplication::processEvents();
+}
+
+void TXPage::HoldFrame(int milliseconds) {
+    // Painted now, not when the event loop comes round: the animation runs inside one mouse event.
+    repaint();
+    QThread::msleep(static_cast<unsigned long>(std::max(0, milliseconds)));
 }
 
 void TXPage::SetCursor(PageCursor cursor) {

@@ -64,6 +64,7 @@ private:
     bool ParentVisible() const override;
     PageScreen& Screen() override { return *this; }
     void PresentFrame(const TXBitmap& frame) override;
+    void HoldFrame(int milliseconds) override;
     void SetCursor(PageCursor cursor) override;
     void ShowTooltip(std::string_view text, ScreenPoint position, int maxWidth) override;
     void HideTooltip() override;

@@ -154,6 +154,10 @@ void PageControl::ShowBuffer() {
     m_scroller.Show(m_painter.Buffer());
 }
 
+void PageControl::HoldFrame(int milliseconds) {
+    m_host.HoldFrame(milliseconds);
+}
+
 void PageControl::SetDragImage(const TXBitmap* image, int x, int y) {
     const TXBitmap& buffer = m_painter.Buffer();
     if (m_dragImage) {

@@ -205,6 +205,7 @@ private:
     void TakeFocus() override;
     void ShowBuffer() override;
     void SetDragImage(const TXBitmap* image, int x, int y) override;
+    void HoldFrame(int milliseconds) override;
 
     // [Links] PageControlLinks.cpp
     void RaiseEvent(const std::string& command);

@@ -58,6 +58,9 @@ public:
     virtual PageScreen& Screen() = 0;
     // Shows one frame of an animation on the whole client area and lets pending messages run.
     virtual void PresentFrame(const TXBitmap& frame) = 0;
+    // What the screen shows now appears at once and stays for `milliseconds`, no events handled
+    // meanwhile: one frame of an animation drawn on the screen itself.
+    virtual void HoldFrame(int milliseconds) = 0;
 
     virtual void SetCursor(PageCursor cursor) = 0;
     virtual void ShowTooltip(std::string_view text, ScreenPoint position, int maxWidth) = 0;

@@ -33,6 +33,9 @@ public:
     virtual void HideAnchorLabel() = 0;
     virtual void ShowBuffer() = 0; // copy the (changed) buffer to the screen
     virtual void SetDragImage(const TXBitmap* image, int x, int y) = 0; // nullptr: none; client coords
+    // The screen as it stands is shown at once and kept for `milliseconds`: one frame of a glide
+    // or a close-up.
+    virtual void HoldFrame(int milliseconds) = 0;
 };
 
 class PageExercises {
@@ -55,6 +58,9 @@ public:
 
     static constexpr int kGlideSteps = 100;   // a block or part returning to its place
     static constexpr int kCloseUpFrames = 12; // a solved sentence closing its gaps
+    // The pace of those animations: a glide takes about a third of a second, as does a close-up.
+    static constexpr int kGlideFrameMs = 3;
+    static constexpr int kCloseUpFrameMs = 25;
     static constexpr int kAllSolvedMs = 2000; // the praise when every task is done
     static constexpr int kChoiceFeedbackMs = 1500;
 

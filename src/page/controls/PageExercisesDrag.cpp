@@ -149,6 +149,7 @@ void PageExercises::Glide(const TXBitmap& image, int toLeft, int toTop) {
         // The buffer first: a full copy to the screen covers the image drawn before it.
         m_host.ShowBuffer();
         m_host.SetDragImage(&image, m_drag.left, m_drag.top - m_drag.scroll);
+        m_host.HoldFrame(kGlideFrameMs);
     }
 }
 
@@ -264,6 +265,7 @@ void PageExercises::CloseUp(int index) {
     for (int frame = 1; frame <= kCloseUpFrames; ++frame) {
         DrawSentence(index, tSatzteilListe::kPartGap * (kCloseUpFrames - frame) / kCloseUpFrames, -1);
         m_host.ShowBuffer();
+        m_host.HoldFrame(kCloseUpFrameMs);
     }
 }
 

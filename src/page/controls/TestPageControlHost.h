@@ -35,6 +35,11 @@ public:
     bool ParentVisible() const override { return m_parentVisible; }
     PageScreen& Screen() override { return *this; }
     void PresentFrame(const TXBitmap& frame) override;
+    // Counted, not waited for: the clock only moves with Advance.
+    void HoldFrame(int milliseconds) override {
+        ++m_framesHeld;
+        m_heldMs += milliseconds;
+    }
     void SetCursor(PageCursor cursor) override { m_cursor = cursor; }
     void ShowTooltip(std::string_view text, ScreenPoint position, int maxWidth) override;
     void HideTooltip() override { m_tooltip.reset(); }
@@ -89,6 +94,8 @@ public:
     int HidePageCalls() const { return m_hidePageCalls; }
     int ProcessMessagesCalls() const { return m_processMessagesCalls; }
     int FramesPresented() const { return m_framesPresented; }
+    int FramesHeld() const { return m_framesHeld; }
+    int HeldMs() const { return m_heldMs; }
     const std::vector<std::string>& OpenedUrls() const { return m_urls; }
     const std::vector<std::string>& SoundsPlayed() const { return m_sounds; }
     int EndCalls() const { return m_endCalls; }
@@ -122,6 +129,8 @@ private:
     int m_hidePageCalls = 0;
     int m_processMessagesCalls = 0;
     int m_framesPresented = 0;
+    int m_framesHeld = 0;
+    int m_heldMs = 0;
     bool m_openUrlResult = true;
     std::vector<std::string> m_urls;
     std::vector<std::string> m_sounds;

@@ -38,6 +38,7 @@ public:
     void HideAnchorLabel() override { ++labelHidden; }
     void ShowBuffer() override { ++buffersShown; }
     void SetDragImage(const TXBitmap* image, int x, int y) override { dragImages.push_back({image, x, y}); }
+    void HoldFrame(int milliseconds) override { heldFrames.push_back(milliseconds); }
 
     // Runs what was posted, as the event loop would after the event.
     void RunDeferred() {
@@ -57,6 +58,7 @@ public:
     bool focusReleased = false;
     int labelHidden = 0;
     int buffersShown = 0;
+    std::vector<int> heldFrames;
 };
 
 using Feedback = std::vector<std::pair<std::string, int>>;
@@ -362,9 +364,13 @@ TEST(PageExercisesDrag, AWrongDropGlidesBack) {
         page.exercises.MouseDown(block.rect.left + 3, block.rect.top + 3, 0);
         page.exercises.MouseMove(x, y, 0);
         const std::size_t before = page.exerciseHost.dragImages.size();
+        const std::vector<int> heldBefore = page.exerciseHost.heldFrames;
         page.exercises.MouseUp(x, y, 0);
         const auto& images = page.exerciseHost.dragImages;
         ASSERT_EQ(images.size(), before + PageExercises::kGlideSteps + 2) << "the release, 100 steps, none";
+        std::vector<int> paced = heldBefore;
+        paced.insert(paced.end(), PageExercises::kGlideSteps, PageExercises::kGlideFrameMs);
+        EXPECT_EQ(page.exerciseHost.heldFrames, paced) << "each step of the glide is shown and held";
         const FakeExerciseHost::DragImage& home = images[images.size() - 2];
         EXPECT_EQ(home.x, block.rect.left);
         EXPECT_EQ(home.y, block.rect.top);
@@ -468,6 +474,11 @@ TEST(PageExercisesSentence, DragsPutTheSentenceInOrderAndCloseItUp) {
         }
         ASSERT_EQ(page.document.sentences.SentenceCount(), 0) << "solved and taken out";
         EXPECT_EQ(page.exerciseHost.feedback, (Feedback{{"Unglaublich!", 2000}}));
+        const std::vector<int>& held = page.exerciseHost.heldFrames;
+        ASSERT_GE(held.size(), static_cast<std::size_t>(PageExercises::kCloseUpFrames));
+        EXPECT_EQ(std::vector<int>(held.end() - PageExercises::kCloseUpFrames, held.end()),
+                  std::vector<int>(PageExercises::kCloseUpFrames, PageExercises::kCloseUpFrameMs))
+            << "the close-up is paced";
         // Closed up: the parts stand side by side without the gaps between them.
         int x = 40;
         for (const std::string& text : solution) {

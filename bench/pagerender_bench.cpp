@@ -110,9 +110,7 @@ struct Fixture {
 
     void Write(const char* name, const std::string& page) {
         // The pages are written here in UTF-8; page files are Windows-1252.
-        {
-            std::ofstream(folder / name, std::ios::binary) << qor::DeflateZlib(qor::Cp1252FromUtf8(page));
-        }
+        { std::ofstream(folder / name, std::ios::binary) << qor::DeflateZlib(qor::Cp1252FromUtf8(page)); }
         // Installed long before the learner opens them, as the program's pages are.
         fs::last_write_time(folder / name, fs::file_time_type::clock::now() - std::chrono::hours(24));
     }

@@ -23,7 +23,8 @@ alignas(32) constexpr std::uint8_t kKeep[64] = {
 
 namespace {
 
-inline void BlendRowPlain(std::uint8_t* pixel, const std::uint8_t* alpha, int count, const std::uint8_t* colour) {
+inline void BlendRowPlain(std::uint8_t* pixel, const std::uint8_t* alpha, int count,
+                          const std::uint8_t* colour) {
     for (int i = 0; i < count; ++i)
         if (alpha[i] != 0)
             pixel[i] = BlendByte(pixel[i], colour[i % 3], alpha[i]);
@@ -46,8 +47,8 @@ void BlendRowsPlain(const BlendRows& rows) {
 #if defined(__SSE2__)
 namespace {
 
-inline void BlendRowSse2(std::uint8_t* pixel, const std::uint8_t* alpha, int count, const std::uint8_t* colour,
-                         const std::uint8_t* end) {
+inline void BlendRowSse2(std::uint8_t* pixel, const std::uint8_t* alpha, int count,
+                         const std::uint8_t* colour, const std::uint8_t* end) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i rounding = _mm_set1_epi16(127);
     const __m128i reciprocal = _mm_set1_epi16(static_cast<short>(0x8081));
@@ -105,8 +106,9 @@ __attribute__((target("avx2"))) inline __m256i Divide255(__m256i y) {
 }
 
 // Glyph rows are mostly 20 to 30 bytes: one chunk of 32 where the narrower version needs two.
-__attribute__((target("avx2"))) inline void BlendRowAvx2(std::uint8_t* pixel, const std::uint8_t* alpha, int count,
-                                                         const std::uint8_t* colour, const std::uint8_t* end) {
+__attribute__((target("avx2"))) inline void BlendRowAvx2(std::uint8_t* pixel, const std::uint8_t* alpha,
+                                                         int count, const std::uint8_t* colour,
+                                                         const std::uint8_t* end) {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i rounding = _mm256_set1_epi16(127);
     int phase = 0;
@@ -132,10 +134,10 @@ __attribute__((target("avx2"))) inline void BlendRowAvx2(std::uint8_t* pixel, co
             Divide255(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(up, zero), aLow), rounding));
         const __m256i upHigh =
             Divide255(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(up, zero), aHigh), rounding));
-        const __m256i downLow =
-            Divide255(_mm256_subs_epu16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(down, zero), aLow), rounding));
-        const __m256i downHigh =
-            Divide255(_mm256_subs_epu16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(down, zero), aHigh), rounding));
+        const __m256i downLow = Divide255(
+            _mm256_subs_epu16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(down, zero), aLow), rounding));
+        const __m256i downHigh = Divide255(
+            _mm256_subs_epu16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(down, zero), aHigh), rounding));
         const __m256i result = _mm256_sub_epi8(_mm256_add_epi8(p, _mm256_packus_epi16(upLow, upHigh)),
                                                _mm256_packus_epi16(downLow, downHigh));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(target), result);

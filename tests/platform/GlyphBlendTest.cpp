@@ -98,7 +98,8 @@ TEST(GlyphBlend, RowsOfEveryLengthTouchOnlyTheirOwnBytes) {
                     const auto k = static_cast<std::size_t>(i);
                     expected[k] = BlendByte(surface[k], colour[k % 3], alpha[k]);
                 }
-                function.blend(surface.data(), alpha.data(), count, colour.data(), surface.data() + surface.size());
+                function.blend(surface.data(), alpha.data(), count, colour.data(),
+                               surface.data() + surface.size());
                 EXPECT_EQ(surface, expected);
             }
         }

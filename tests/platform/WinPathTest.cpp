@@ -3,8 +3,8 @@
 #include "TempFolder.h"
 #include "platform/Cp1252.h"
 
-#include <gtest/gtest.h>
 #include <chrono>
+#include <gtest/gtest.h>
 
 namespace qor {
 namespace {

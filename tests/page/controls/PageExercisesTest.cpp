@@ -378,8 +378,7 @@ TEST(PageExercisesDrag, AWrongDropGlidesBack) {
         EXPECT_EQ(halfway.x, images[before].x + (block.rect.left - images[before].x) / 2);
         EXPECT_EQ(BlockWords(task), words) << "the block list is unchanged";
         EXPECT_EQ(task.TargetCount(), 2);
-        EXPECT_TRUE(
-            ShowsImage(page.Buffer(), block.rect.left, block.rect.top, page.Face(c.block)));
+        EXPECT_TRUE(ShowsImage(page.Buffer(), block.rect.left, block.rect.top, page.Face(c.block)));
         EXPECT_TRUE(page.exerciseHost.feedback.empty());
     }
 }

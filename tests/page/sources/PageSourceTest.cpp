@@ -110,10 +110,8 @@ TEST_F(PageSourceTest, APageShownAgainShowsWhatItsFileHoldsNow) {
     };
     // Each text is as long as the one before, so only the file's times and identity tell them apart.
     const std::vector<Step> steps = {
-        {"the first time", "<P>Salut Marie", true},
-        {"unchanged", "", false},
-        {"written again, settled", "<P>Salut Pablo", true},
-        {"written just now", "<P>Salut Chloe", false},
+        {"the first time", "<P>Salut Marie", true},           {"unchanged", "", false},
+        {"written again, settled", "<P>Salut Pablo", true},   {"written just now", "<P>Salut Chloe", false},
         {"written just now, again", "<P>Salut Annie", false},
     };
     std::string expected;

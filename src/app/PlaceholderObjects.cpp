@@ -1,11 +1,23 @@
 #include "app/PlaceholderObjects.h"
 
+#include "app/AppSettings.h"
+#include "platform/WinPath.h"
+#include "users/TXUserBase.h"
+
 #include <stdexcept>
 
 namespace qor {
 
+std::string UserFolder(const AppSettings& settings) {
+    if (!settings.userFolder.empty())
+        return WithTrailingSeparator(settings.userFolder);
+    return WithTrailingSeparator(settings.programFolder) + "Benutzer" + kPathSeparator;
+}
+
 PlaceholderObjects::PlaceholderObjects()
     : m_recentFiles(std::make_unique<TLastFiles>([this] { return m_loadedLibraryFile; })) {}
+
+PlaceholderObjects::~PlaceholderObjects() = default;
 
 void PlaceholderObjects::Record(std::string call) {
     m_calls.push_back(call);
@@ -44,10 +56,14 @@ void PlaceholderObjects::LoadRecordingIndex(const std::string& file) {
 void PlaceholderObjects::CreateUserDatabase() {
     Record("CreateUserDatabase");
     m_userDatabase = true;
+    if (m_userDialogs != nullptr)
+        m_users = std::make_unique<TXUserBase>(UserFolder(Settings()), *m_userDialogs);
 }
 
 void PlaceholderObjects::RunLogIn() {
     Record("RunLogIn");
+    if (m_users)
+        m_users->RunLogIn();
 }
 
 void PlaceholderObjects::FreeVocabularyLibrary() {
@@ -84,11 +100,14 @@ void PlaceholderObjects::FreeOptions() {
 
 void PlaceholderObjects::SaveUserDatabase() {
     Record("SaveUserDatabase");
+    if (m_users && m_users->IsLoggedIn())
+        m_users->SaveUser();
 }
 
 void PlaceholderObjects::FreeUserDatabase() {
     Record("FreeUserDatabase");
     m_userDatabase = false;
+    m_users.reset();
 }
 
 void PlaceholderObjects::FreeWaveRecorder() {

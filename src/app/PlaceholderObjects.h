@@ -1,6 +1,7 @@
 #pragma once
-// Long-lived objects that only record what was asked of them, until the real library, dictionary,
-// recording index and user database take their place. Nobody is logged in; nothing is loaded.
+// Long-lived objects that record what was asked of them. The user database is real once the
+// front end has given it its dialogs; the library, dictionary and recording index only record
+// until the real ones take their place.
 
 #include "app/LongLivedObjects.h"
 
@@ -10,9 +11,22 @@
 
 namespace qor {
 
+struct AppSettings;
+class TXUserBase;
+class UserDialogs;
+
+// The user folder: the one set in qor.ini, otherwise "Benutzer" in the program folder.
+std::string UserFolder(const AppSettings& settings);
+
 class PlaceholderObjects : public LongLivedObjects {
 public:
     PlaceholderObjects();
+    ~PlaceholderObjects() override;
+
+    // The dialogs the user database shows (not owned); without them it is not created.
+    void SetUserDialogs(UserDialogs* dialogs) { m_userDialogs = dialogs; }
+    // The user database while it exists.
+    TXUserBase* Users() { return m_users.get(); }
 
     void CreateVocabularyLibrary() override;
     void CreateThemeList() override;
@@ -76,6 +90,8 @@ private:
     bool m_recordingIndex = false;
     bool m_recordingIndexChanged = false;
     bool m_userDatabase = false;
+    UserDialogs* m_userDialogs = nullptr;
+    std::unique_ptr<TXUserBase> m_users;
     bool m_backdrop = false;
     bool m_backdropVisible = false;
     std::int32_t m_backdropColour = 0;

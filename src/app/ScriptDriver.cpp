@@ -1,5 +1,6 @@
 #include "app/ScriptDriver.h"
 
+#include "app/ScriptedUserDialogs.h"
 #include "platform/Cp1252.h"
 #include "platform/ScriptedMessagePresenter.h"
 
@@ -30,6 +31,8 @@ constexpr StepSyntax kSteps[] = {
     {"command", ArgShape::Text},
     {"wait", ArgShape::Number},
     {"answer-message", ArgShape::Word},
+    {"answer-dialog", ArgShape::Text},
+    {"expect-dialog", ArgShape::Word},
     {"expect-page", ArgShape::Text},
     {"expect-title", ArgShape::Text},
     {"expect-macro", ArgShape::WordAndText},
@@ -291,6 +294,14 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
             return false;
         }
         m_messages.AddAnswer(answer);
+    } else if (verb == "answer-dialog") {
+        if (m_dialogs == nullptr) {
+            why = "this run shows no log-in dialogs";
+            return false;
+        }
+        m_dialogs->AddAnswer(DialogAnswer(a[0]));
+    } else if (verb == "expect-dialog") {
+        return ExpectDialog(a[0], why);
     } else if (verb == "expect-page") {
         // Pages name their folders with "\" or "/"; either matches either.
         const auto slashes = [](std::string path) {
@@ -348,6 +359,39 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         }
     }
     return true;
+}
+
+bool ScriptRunner::ExpectDialog(std::string_view name, std::string& why) {
+    const std::vector<std::string> none;
+    const std::vector<std::string>& shown = m_dialogs != nullptr ? m_dialogs->Shown() : none;
+    for (std::size_t i = m_dialogsSeen; i < shown.size(); ++i) {
+        if (shown[i] == name) {
+            m_dialogsSeen = i + 1;
+            return true;
+        }
+    }
+    why = shown.size() > m_dialogsSeen
+              ? "the dialogs since the last check were different (first: " + shown[m_dialogsSeen] + ")"
+              : std::string("no dialog was shown");
+    return false;
+}
+
+std::optional<std::vector<std::string>> DialogAnswer(std::string_view text) {
+    if (Trim(text) == "Cancel")
+        return std::nullopt;
+    std::vector<std::string> fields = Words(text);
+    for (std::string& field : fields)
+        field = field == "\"\"" ? std::string() : Cp1252FromUtf8(field);
+    return fields;
+}
+
+std::size_t TakeLeadingDialogAnswers(const std::vector<ScriptStep>& steps, ScriptedUserDialogs& dialogs) {
+    std::size_t taken = 0;
+    while (taken < steps.size() && steps[taken].verb == "answer-dialog") {
+        dialogs.AddAnswer(DialogAnswer(steps[taken].args[0]));
+        ++taken;
+    }
+    return taken;
 }
 
 bool ScriptRunner::ExpectMessage(std::string_view text, std::string& why) {

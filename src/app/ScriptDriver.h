@@ -14,6 +14,7 @@
 namespace qor {
 
 class ScriptedMessagePresenter;
+class ScriptedUserDialogs;
 
 // What a script can do to the program and ask it. Texts are Windows-1252.
 class ScriptTarget {
@@ -82,10 +83,20 @@ bool ParseScript(std::string_view text, std::vector<ScriptStep>& steps, std::str
 // The Windows virtual-key code of a key name ("Return", "Tab", "F1", "Down", "a" …), or 0.
 int VirtualKeyFromName(std::string_view name);
 
+// The answer of an answer-dialog step (UTF-8): "Cancel", or the fields separated by blanks ("\"\""
+// stands for an empty field).
+std::optional<std::vector<std::string>> DialogAnswer(std::string_view text);
+// Queues the answers of the answer-dialog steps that open the script, before anything else runs:
+// they answer the log-in at the program's start. Returns how many steps they were.
+std::size_t TakeLeadingDialogAnswers(const std::vector<ScriptStep>& steps, ScriptedUserDialogs& dialogs);
+
 class ScriptRunner {
 public:
     // `messages` is the presenter every message box of the program goes to during the run.
     ScriptRunner(ScriptTarget& target, ScriptedMessagePresenter& messages, std::string scriptName = "script");
+
+    // The log-in dialogs of the run, for answer-dialog and expect-dialog (none: those steps fail).
+    void SetUserDialogs(ScriptedUserDialogs* dialogs) { m_dialogs = dialogs; }
 
     // Runs the steps in order and stops at the first failed expectation or action.
     ScriptResult Run(const std::vector<ScriptStep>& steps);
@@ -93,11 +104,14 @@ public:
 private:
     bool RunStep(const ScriptStep& step, std::string& why);
     bool ExpectMessage(std::string_view text, std::string& why);
+    bool ExpectDialog(std::string_view name, std::string& why);
 
     ScriptTarget& m_target;
     ScriptedMessagePresenter& m_messages;
     std::string m_scriptName;
     std::size_t m_messagesSeen = 0; // messages already matched by expect-message
+    ScriptedUserDialogs* m_dialogs = nullptr;
+    std::size_t m_dialogsSeen = 0; // dialogs already matched by expect-dialog
 };
 
 } // namespace qor

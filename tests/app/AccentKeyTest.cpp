@@ -1,7 +1,7 @@
 #include "app/AccentKey.h"
 
-#include "app/FileNames.h"
 #include "platform/Cp1252.h"
+#include "platform/FileNames.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,5 +1,6 @@
 #include "app/ScriptDriver.h"
 
+#include "app/ScriptedUserDialogs.h"
 #include "platform/Cp1252.h"
 #include "platform/MessagePresenter.h"
 #include "platform/ScriptedMessagePresenter.h"
@@ -24,6 +25,7 @@ public:
     std::optional<std::string> focusedText;
     std::set<std::string> links{"Weiter", "lektion01.htx"};
     ScriptedMessagePresenter* messages = nullptr;
+    UserDialogs* dialogs = nullptr;
 
     bool ClickLink(std::string_view text) override {
         actions.push_back("click-link " + std::string(text));
@@ -72,6 +74,19 @@ public:
         // A command that asks a question, as "go" does.
         if (text == "go" && messages)
             messages->Show("Die aktuelle Bibliothek wurde verändert."_cp, "qor", kMbYesNoCancel);
+        // Commands that open the log-in dialogs, recording what the dialogs answered.
+        if (dialogs && text == "chusr") {
+            PasswordRequest request;
+            request.names = {"Anna", "Ben"};
+            const auto answer = dialogs->ShowTXPasswort(request);
+            actions.push_back(answer ? "user " + answer->name + "/" + answer->password : "user cancelled");
+        }
+        if (dialogs && text == "chpw") {
+            const auto answer = dialogs->ShowTXChangePW("Passwort", "Anna");
+            actions.push_back(answer ? "password " + answer->oldPassword + "/" + answer->newPassword + "/" +
+                                           answer->confirmation
+                                     : "password cancelled");
+        }
     }
     void Wait(int ms) override { actions.push_back("wait " + std::to_string(ms)); }
     std::string CurrentPage() const override { return page; }
@@ -253,6 +268,84 @@ TEST(ScriptDriver, MessagesAreAnsweredFromTheScriptAndMatchedOnce) {
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.failure.find("a message was shown: 'Die aktuelle Bibliothek"), std::string::npos)
         << result.failure;
+}
+
+TEST(ScriptDriver, LogInDialogsAreAnsweredFromTheScriptAndMatchedOnce) {
+    FakeTarget target;
+    ScriptedMessagePresenter messages;
+    ScriptedUserDialogs dialogs;
+    target.dialogs = &dialogs;
+    const std::string script = "answer-dialog Jürgen geheim\n"
+                               "command chusr\n"
+                               "expect-dialog TXPasswort\n"
+                               "answer-dialog \"\" neu neu\n"
+                               "command chpw\n"
+                               "command chusr\n"
+                               "expect-dialog TXChangePW\n"
+                               "expect-dialog TXPasswort\n"
+                               "answer-dialog Cancel\n"
+                               "command chpw\n";
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(ParseScript(script, steps, error)) << error;
+    target.messages = &messages;
+    ScriptRunner runner(target, messages, "t.script");
+    runner.SetUserDialogs(&dialogs);
+    const ScriptResult result = runner.Run(steps);
+    ASSERT_TRUE(result.ok) << result.failure;
+    std::vector<std::string> answers;
+    for (const std::string& action : target.actions)
+        if (action.starts_with("user") || action.starts_with("password"))
+            answers.push_back(action);
+    EXPECT_EQ(answers, (std::vector<std::string>{"user J\xFCrgen/geheim", "password /neu/neu",
+                                                 "user cancelled", "password cancelled"}))
+        << "a dialog without an answer is cancelled; the texts are Windows-1252";
+    EXPECT_EQ(dialogs.Shown(),
+              (std::vector<std::string>{"TXPasswort", "TXChangePW", "TXPasswort", "TXChangePW"}));
+
+    // Each shown dialog is matched once, in order.
+    ScriptRunner again(target, messages, "t.script");
+    again.SetUserDialogs(&dialogs);
+    std::vector<ScriptStep> twice;
+    ASSERT_TRUE(ParseScript(
+        "expect-dialog TXChangePW\nexpect-dialog TXChangePW\nexpect-dialog TXLogInWizard\n", twice, error));
+    const ScriptResult second = again.Run(twice);
+    EXPECT_FALSE(second.ok);
+    EXPECT_EQ(second.stepsRun, 3)
+        << "the first two find the two new-password dialogs, the wizard never showed";
+    EXPECT_NE(second.failure.find("t.script:3: expect-dialog TXLogInWizard"), std::string::npos)
+        << second.failure;
+
+    // Without log-in dialogs in the run, answering one is an error of the script.
+    FakeTarget lone;
+    EXPECT_FALSE(RunText(lone, messages, "answer-dialog Anna\n").ok);
+}
+
+TEST(ScriptDriver, OpeningDialogAnswersAreTakenBeforeTheStart) {
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(ParseScript("# first start\nanswer-dialog Anna\nanswer-dialog Cancel\nexpect-page main.htx\n"
+                            "answer-dialog Ben\n",
+                            steps, error));
+    ScriptedUserDialogs dialogs;
+    EXPECT_EQ(TakeLeadingDialogAnswers(steps, dialogs), 2u);
+    EXPECT_EQ(dialogs.PendingAnswers(), 2u);
+    const auto first = dialogs.ShowTXLogInWizard();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->name, "Anna");
+    EXPECT_EQ(first->password, "");
+    EXPECT_FALSE(dialogs.ShowTXLogInWizard());
+    EXPECT_FALSE(dialogs.ShowTXLogInWizard()) << "nothing left: cancelled";
+
+    // A locked name stays as it was filled in, whatever the answer names.
+    dialogs.AddAnswer(std::vector<std::string>{"Ben", "geheim"});
+    PasswordRequest locked;
+    locked.presetName = "Anna";
+    locked.nameField = NameField::Locked;
+    const auto answer = dialogs.ShowTXPasswort(locked);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->name, "Anna");
+    EXPECT_EQ(answer->password, "geheim");
 }
 
 TEST(ScriptDriver, KeyNames) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs every script of tests/e2e/lessons/ with the script driver on a copy of a built program folder:
 # the twelve lessons of the course, each completed from the start page, and the named pages. Every
-# script gets a settings folder and a home of its own, so no learner state leaks from one to the
-# next. A failed script is reported with the driver's line; the exit code is non-zero when any failed.
+# script gets a settings folder, a home and an empty user folder of its own, so no learner state
+# leaks from one to the next. A failed script is reported with the driver's line; the exit code is non-zero when any failed.
 #   lessons_e2e.sh PROGRAM_DIR
 set -u
 if [ $# -ne 1 ] || [ ! -x "$1/qor" ]; then
@@ -17,7 +17,8 @@ export QT_QPA_PLATFORM SDL_AUDIODRIVER
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 program=$scratch/program
-# The scripts never write into the program folder, so one copy serves them all.
+# The scripts write into the program folder only the user records of a learner who logged in;
+# those are cleared before each script, so one copy serves them all.
 cp -r "$program_source" "$program"
 
 passed=0
@@ -33,6 +34,7 @@ for script in "${scripts[@]}"; do
   name=$(basename "$script")
   run=$scratch/run-${name%.script}
   mkdir -p "$run/config" "$run/home" "$run/runtime"
+  rm -rf "$program/Benutzer" && mkdir -p "$program/Benutzer"
   chmod 700 "$run/runtime"
   started=$(date +%s)
   output=$(cd "$program" && HOME="$run/home" XDG_DATA_HOME="$run/home/.local/share" \

@@ -1,5 +1,6 @@
 #include "app/qt/MainWindow.h"
 
+#include "app/LoggingCommandServices.h"
 #include "app/MainWindowShow.h"
 #include "app/PageCommand.h"
 #include "app/SpecialCodes.h"
@@ -16,8 +17,9 @@
 
 namespace qor {
 
-MainWindow::MainWindow(std::function<void()> endProgram, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), m_endProgram(std::move(endProgram)) {
+MainWindow::MainWindow(std::function<void()> endProgram, TXUserBase* users, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), m_endProgram(std::move(endProgram)),
+      m_userServices(std::make_unique<UserDatabaseServices>(users, LoggingCommandServices::Instance())) {
     setWindowTitle(ToQString("qor französisch"_cp));
     setFixedSize(kClientWidth, kClientHeight);
     QPalette black = palette();
@@ -36,6 +38,8 @@ MainWindow::MainWindow(std::function<void()> endProgram, QWidget* parent)
     services.browser = this;
     services.programEnd = this;
     services.driveSearch = &m_driveSearch;
+    services.users = m_userServices.get();
+    services.dialogs = m_userServices.get();
     m_context.page = this;
     m_context.services = WithStandIns(services);
     m_context.processMessages = [] { QCoreApplication::processEvents(); };

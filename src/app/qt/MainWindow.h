@@ -7,9 +7,11 @@
 #include "app/CommandPage.h"
 #include "app/CommandServices.h"
 #include "app/ShellCommandServices.h"
+#include "app/UserDatabaseServices.h"
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace qor {
@@ -24,7 +26,9 @@ public:
 
     // `endProgram` is the end of the program (Beenden and leaving the message loop); the link
     // "END", the command "end" and closing the window call it.
-    explicit MainWindow(std::function<void()> endProgram, QWidget* parent = nullptr);
+    // `users`: the learner records behind the log-in commands, special codes and histograms
+    // (none: nobody can log in).
+    MainWindow(std::function<void()> endProgram, TXUserBase* users, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Shows the window and its first page: the page a tool window asked for, a command it left
@@ -62,6 +66,7 @@ private:
     SettingsDriveSearch m_driveSearch;
     CommandContext m_context;
     std::function<void()> m_endProgram;
+    std::unique_ptr<UserDatabaseServices> m_userServices;
 };
 
 } // namespace qor

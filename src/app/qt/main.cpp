@@ -15,10 +15,12 @@
 #include "app/MainWindowState.h"
 #include "app/PlaceholderObjects.h"
 #include "app/ScriptDriver.h"
+#include "app/ScriptedUserDialogs.h"
 #include "app/Startup.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PlaceholderWindow.h"
 #include "app/qt/QtScriptTarget.h"
+#include "app/qt/QtUserDialogs.h"
 #include "app/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
@@ -101,6 +103,18 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<ScreenService> screen = MakeScreenService();
     PlaceholderObjects objects;
+    // A script answers the log-in dialogs too; its opening answer-dialog steps answer the log-in
+    // at the start. The other runs without a learner (a picture, a start-up check) cancel them,
+    // so that nobody logs in and nothing waits.
+    ScriptedUserDialogs scriptDialogs;
+    QtUserDialogs screenDialogs([] { return MainPageFolder(Settings()); });
+    std::size_t firstStep = 0;
+    if (!commandLine.script.isEmpty() || !commandLine.screenshot.isEmpty() || commandLine.exitAfterStart) {
+        firstStep = TakeLeadingDialogAnswers(scriptSteps, scriptDialogs);
+        objects.SetUserDialogs(&scriptDialogs);
+    } else {
+        objects.SetUserDialogs(&screenDialogs);
+    }
 
     StartupEnvironment environment;
     environment.programFile = ProgramPath(QCoreApplication::applicationFilePath().toStdString());
@@ -138,7 +152,7 @@ int main(int argc, char** argv) {
         const bool backdropVisible = IsBackdropVisible(screen->PrimaryScreen());
         objects.SetBackdrop(Settings().backdropColour, backdropVisible);
         ResetMainState();
-        mainWindow = new MainWindow(endProgram);
+        mainWindow = new MainWindow(endProgram, objects.Users());
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         if (!mainWindow->Start(backdropVisible ? std::optional<Colour>(Settings().backdropColour)
                                                : std::nullopt))
@@ -152,7 +166,9 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, [&] {
             QtScriptTarget target(mainWindow->Page(), MainPageFolder(Settings()));
             ScriptRunner runner(target, scriptMessages, commandLine.script.toStdString());
-            const ScriptResult result = runner.Run(scriptSteps);
+            runner.SetUserDialogs(&scriptDialogs);
+            const ScriptResult result = runner.Run(std::vector<ScriptStep>(
+                scriptSteps.begin() + static_cast<std::ptrdiff_t>(firstStep), scriptSteps.end()));
             if (!result.ok) {
                 std::fprintf(stderr, "%s\n", result.failure.c_str());
                 exitCode = 1;

@@ -1,4 +1,4 @@
-#include "app/FileNames.h"
+#include "platform/FileNames.h"
 
 namespace qor {
 

@@ -25,15 +25,18 @@ void TXUserBase::RunLogIn() {
         LogIn(onlyUser, "");
         return;
     }
-    PasswordRequest request{std::string("*qor französisch"_cp), m_userNames, m_userNames.front(),
-                            NameField::Editable};
+    PasswordRequest request;
+    request.caption = "*qor französisch"_cp;
+    request.names = m_userNames;
+    request.presetName = m_userNames.front();
     std::optional<UserCredentials> answer = m_dialogs.ShowTXPasswort(request);
     if (answer && !answer->name.empty())
         LogIn(answer->name, answer->password);
 }
 
 void TXUserBase::NewUser() {
-    PasswordRequest request{"Neuen Benutzer anlegen", {}, "", NameField::Editable};
+    PasswordRequest request;
+    request.caption = "Neuen Benutzer anlegen";
     std::optional<UserCredentials> answer = m_dialogs.ShowTXPasswort(request);
     if (!answer)
         return;
@@ -55,8 +58,10 @@ void TXUserBase::ChangeUser() {
         NewUser();
         return;
     }
-    PasswordRequest request{std::string("qor französisch"_cp), m_userNames, m_userNames.front(),
-                            NameField::Editable};
+    PasswordRequest request;
+    request.caption = "qor französisch"_cp;
+    request.names = m_userNames;
+    request.presetName = m_userNames.front();
     std::optional<UserCredentials> answer = m_dialogs.ShowTXPasswort(request);
     if (!answer || answer->name.empty())
         return;

@@ -1,0 +1,137 @@
+#include "vocab/VocText.h"
+
+#include "platform/Cp1252.h"
+
+#include <charconv>
+
+namespace qor::vocab {
+
+namespace {
+
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+// The plain capital a Windows-1252 letter sorts with ('é' → 'E'); other bytes as their capital.
+char BaseLetter(char c) {
+    switch (static_cast<unsigned char>(UpperCp1252(c))) {
+    case 0xC0: case 0xC1: case 0xC2: case 0xC3: case 0xC4: case 0xC5: return 'A';
+    case 0xC7: return 'C';
+    case 0xC8: case 0xC9: case 0xCA: case 0xCB: return 'E';
+    case 0xCC: case 0xCD: case 0xCE: case 0xCF: return 'I';
+    case 0xD1: return 'N';
+    case 0xD2: case 0xD3: case 0xD4: case 0xD5: case 0xD6: case 0xD8: return 'O';
+    case 0xD9: case 0xDA: case 0xDB: case 0xDC: return 'U';
+    case 0xDD: case 0x9F: return 'Y';
+    case 0x8C: return 'O'; // Œ
+    case 0x8A: return 'S'; // Š
+    case 0x8E: return 'Z'; // Ž
+    case 0xDF: return 'S'; // ß
+    default: return UpperCp1252(c);
+    }
+}
+
+} // namespace
+
+std::string TrimRight(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && IsTrimmed(text[end - 1]))
+        --end;
+    return std::string(text.substr(0, end));
+}
+
+std::string Trim(std::string_view text) {
+    std::size_t begin = 0;
+    while (begin < text.size() && IsTrimmed(text[begin]))
+        ++begin;
+    return TrimRight(text.substr(begin));
+}
+
+std::vector<std::string> SplitMeaningList(std::string_view text) {
+    std::vector<std::string> pieces;
+    if (text.empty())
+        return pieces;
+    std::string_view rest = text;
+    for (std::size_t semicolon = rest.find(';'); semicolon != std::string_view::npos;
+         semicolon = rest.find(';')) {
+        pieces.push_back(TrimRight(rest.substr(0, semicolon)));
+        rest = rest.substr(std::min(rest.size(), semicolon + 2));
+    }
+    pieces.emplace_back(rest);
+    return pieces;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty())
+        return std::string(text);
+    std::string result;
+    std::size_t start = 0;
+    for (std::size_t hit = text.find(from); hit != std::string_view::npos; hit = text.find(from, start)) {
+        result.append(text.substr(start, hit - start));
+        result.append(to);
+        start = hit + from.size();
+    }
+    result.append(text.substr(start));
+    return result;
+}
+
+std::string JoinTrimmedParts(std::string_view text, char separator) {
+    std::string result;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t hit = text.find(separator, start);
+        std::string_view part = text.substr(start, hit == std::string_view::npos ? hit : hit - start);
+        result += Trim(part);
+        if (hit == std::string_view::npos)
+            return result;
+        result += "; ";
+        start = hit + 1;
+    }
+}
+
+std::string CollapseDoubleBlanks(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (char c : text) {
+        if (c == ' ' && !result.empty() && result.back() == ' ')
+            continue;
+        result += c;
+    }
+    return result;
+}
+
+int CompareCollated(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto left = static_cast<unsigned char>(BaseLetter(a[i]));
+        const auto right = static_cast<unsigned char>(BaseLetter(b[i]));
+        if (left != right)
+            return left < right ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return CompareTextInsensitive(a, b);
+}
+
+bool ParseDecimal(std::string_view text, int& value) {
+    std::size_t begin = 0;
+    while (begin < text.size() && text[begin] == ' ')
+        ++begin;
+    bool plus = false;
+    if (begin < text.size() && text[begin] == '+') {
+        plus = true;
+        ++begin;
+    }
+    if (begin == text.size() || text[begin] == '+' || (plus && text[begin] == '-'))
+        return false;
+    const char* first = text.data() + begin;
+    const char* last = text.data() + text.size();
+    int parsed = 0;
+    auto [end, error] = std::from_chars(first, last, parsed);
+    if (error != std::errc() || end != last)
+        return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace qor::vocab

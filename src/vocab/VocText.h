@@ -1,0 +1,36 @@
+#pragma once
+// Small text rules shared by the library's readers, tools and answer rules (Windows-1252 bytes).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor::vocab {
+
+// Blanks and control characters (every byte up to ' ') are what the library files trim.
+std::string Trim(std::string_view text);
+std::string TrimRight(std::string_view text);
+
+// Splits a meaning list at each ";": a piece is the text before it without trailing blanks, and
+// the next piece starts two characters later (the separator is "; "). The last piece is the rest
+// as it stands. An empty text gives no pieces.
+std::vector<std::string> SplitMeaningList(std::string_view text);
+
+// Every occurrence of `from` replaced by `to`, left to right.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// Splits at every `separator` and joins the trimmed parts with "; " ("Haus, Heim" → "Haus; Heim").
+std::string JoinTrimmedParts(std::string_view text, char separator);
+
+// Reduces every run of blanks to one blank.
+std::string CollapseDoubleBlanks(std::string_view text);
+
+// The order in which the library sorts: letters with accents next to their plain letter, case
+// ignored; texts that differ only there are ordered by their capitals, so the order is total.
+int CompareCollated(std::string_view a, std::string_view b);
+
+// A decimal number as the file readers accept it: leading blanks, an optional sign, digits and
+// nothing after them. False for anything else (and for numbers that do not fit an int).
+bool ParseDecimal(std::string_view text, int& value);
+
+} // namespace qor::vocab

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "platform/WinPath.h"
 #include "users/TXUserBase.h"
+#include "vocab/TBibliothek.h"
 
 #include <stdexcept>
 
@@ -15,7 +16,8 @@ std::string UserFolder(const AppSettings& settings) {
 }
 
 PlaceholderObjects::PlaceholderObjects()
-    : m_recentFiles(std::make_unique<TLastFiles>([this] { return m_loadedLibraryFile; })) {}
+    : m_recentFiles(std::make_unique<TLastFiles>(
+          [this] { return m_vocabulary ? m_vocabulary->FileName() : m_loadedLibraryFile; })) {}
 
 PlaceholderObjects::~PlaceholderObjects() = default;
 
@@ -28,6 +30,8 @@ void PlaceholderObjects::Record(std::string call) {
 void PlaceholderObjects::CreateVocabularyLibrary() {
     Record("CreateVocabularyLibrary");
     m_library = true;
+    if (m_realLibrary)
+        m_vocabulary = std::make_unique<TBibliothek>();
 }
 
 void PlaceholderObjects::CreateThemeList() {
@@ -58,6 +62,8 @@ void PlaceholderObjects::CreateUserDatabase() {
     m_userDatabase = true;
     if (m_userDialogs != nullptr)
         m_users = std::make_unique<TXUserBase>(UserFolder(Settings()), *m_userDialogs);
+    if (m_vocabulary)
+        m_vocabulary->SetUserBase(m_users.get());
 }
 
 void PlaceholderObjects::RunLogIn() {
@@ -69,6 +75,7 @@ void PlaceholderObjects::RunLogIn() {
 void PlaceholderObjects::FreeVocabularyLibrary() {
     Record("FreeVocabularyLibrary");
     m_library = false;
+    m_vocabulary.reset();
 }
 
 void PlaceholderObjects::FreeQuerySettings() {
@@ -107,6 +114,8 @@ void PlaceholderObjects::SaveUserDatabase() {
 void PlaceholderObjects::FreeUserDatabase() {
     Record("FreeUserDatabase");
     m_userDatabase = false;
+    if (m_vocabulary)
+        m_vocabulary->SetUserBase(nullptr);
     m_users.reset();
 }
 

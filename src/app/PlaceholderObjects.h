@@ -12,6 +12,7 @@
 namespace qor {
 
 struct AppSettings;
+class TBibliothek;
 class TXUserBase;
 class UserDialogs;
 
@@ -27,6 +28,10 @@ public:
     void SetUserDialogs(UserDialogs* dialogs) { m_userDialogs = dialogs; }
     // The user database while it exists.
     TXUserBase* Users() { return m_users.get(); }
+    // Whether CreateVocabularyLibrary makes the real library (the program) or only records (tests).
+    void SetCreatesLibrary(bool real) { m_realLibrary = real; }
+    // The vocabulary library while it exists.
+    TBibliothek* Library() { return m_vocabulary.get(); }
 
     void CreateVocabularyLibrary() override;
     void CreateThemeList() override;
@@ -92,6 +97,8 @@ private:
     bool m_userDatabase = false;
     UserDialogs* m_userDialogs = nullptr;
     std::unique_ptr<TXUserBase> m_users;
+    bool m_realLibrary = false;
+    std::unique_ptr<TBibliothek> m_vocabulary;
     bool m_backdrop = false;
     bool m_backdropVisible = false;
     std::int32_t m_backdropColour = 0;

@@ -17,9 +17,11 @@
 
 namespace qor {
 
-MainWindow::MainWindow(std::function<void()> endProgram, TXUserBase* users, QWidget* parent)
+MainWindow::MainWindow(std::function<void()> endProgram, TXUserBase* users, TBibliothek* library,
+                       QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), m_endProgram(std::move(endProgram)),
-      m_userServices(std::make_unique<UserDatabaseServices>(users, LoggingCommandServices::Instance())) {
+      m_userServices(std::make_unique<UserDatabaseServices>(users, LoggingCommandServices::Instance())),
+      m_libraryServices(library ? std::make_unique<LibraryServices>(*library) : nullptr) {
     setWindowTitle(ToQString("qor französisch"_cp));
     setFixedSize(kClientWidth, kClientHeight);
     QPalette black = palette();
@@ -40,6 +42,7 @@ MainWindow::MainWindow(std::function<void()> endProgram, TXUserBase* users, QWid
     services.driveSearch = &m_driveSearch;
     services.users = m_userServices.get();
     services.dialogs = m_userServices.get();
+    services.library = m_libraryServices.get();
     m_context.page = this;
     m_context.services = WithStandIns(services);
     m_context.processMessages = [] { QCoreApplication::processEvents(); };

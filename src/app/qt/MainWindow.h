@@ -6,6 +6,7 @@
 #include "app/CommandContext.h"
 #include "app/CommandPage.h"
 #include "app/CommandServices.h"
+#include "app/LibraryServices.h"
 #include "app/ShellCommandServices.h"
 #include "app/UserDatabaseServices.h"
 
@@ -27,8 +28,10 @@ public:
     // `endProgram` is the end of the program (Beenden and leaving the message loop); the link
     // "END", the command "end" and closing the window call it.
     // `users`: the learner records behind the log-in commands, special codes and histograms
-    // (none: nobody can log in).
-    MainWindow(std::function<void()> endProgram, TXUserBase* users, QWidget* parent = nullptr);
+    // (none: nobody can log in); `library`: the vocabulary library (none: its commands are
+    // stand-ins).
+    MainWindow(std::function<void()> endProgram, TXUserBase* users, TBibliothek* library,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Shows the window and its first page: the page a tool window asked for, a command it left
@@ -67,6 +70,7 @@ private:
     CommandContext m_context;
     std::function<void()> m_endProgram;
     std::unique_ptr<UserDatabaseServices> m_userServices;
+    std::unique_ptr<LibraryServices> m_libraryServices;
 };
 
 } // namespace qor

@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<ScreenService> screen = MakeScreenService();
     PlaceholderObjects objects;
+    objects.SetCreatesLibrary(true);
     // A script answers the log-in dialogs too; its opening answer-dialog steps answer the log-in
     // at the start. The other runs without a learner (a picture, a start-up check) cancel them,
     // so that nobody logs in and nothing waits.
@@ -152,7 +153,7 @@ int main(int argc, char** argv) {
         const bool backdropVisible = IsBackdropVisible(screen->PrimaryScreen());
         objects.SetBackdrop(Settings().backdropColour, backdropVisible);
         ResetMainState();
-        mainWindow = new MainWindow(endProgram, objects.Users());
+        mainWindow = new MainWindow(endProgram, objects.Users(), objects.Library());
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         if (!mainWindow->Start(backdropVisible ? std::optional<Colour>(Settings().backdropColour)
                                                : std::nullopt))

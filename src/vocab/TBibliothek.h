@@ -1,0 +1,147 @@
+#pragma once
+// The one vocabulary library of the program: the ordered entries, the current entry, the file it
+// came from and whether it changed since. The list always ends with one blank entry, the editor's
+// new-entry line; Count() leaves it out.
+//
+// Index arguments: -1 is the current entry; reads beyond the list give an empty text or 0, writes
+// there do nothing, and a write that changes nothing leaves the changed flag alone.
+
+#include "vocab/TVokabel.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+class TXUserBase;
+
+// Called after every entry of a long loop so the user interface can process pending messages.
+using ProcessMessages = std::function<void()>;
+
+enum class BlankLine { Drop, Keep };
+enum class LoadMode { Append, Replace };
+enum class CountMode { WithoutTrailingBlank, Full };
+enum class Report { Silent, Show };
+
+// Where the editor's search stands; `entry` -1 starts over.
+struct VocSearch {
+    std::string text;
+    bool found = false;
+    int entry = -1;
+    int field = 0;    // 0 Vokabel, 1 Bedeutung0, 2 Bedeutung1, 3 Kontext0, 4 Kontext1
+    int position = 1; // 1-based position of the last hit
+    bool caseSensitive = false;
+};
+
+// "Unbenannt" for no name; a name over 34 characters as its first 16 + " ... " + its file part.
+std::string LibraryDisplayName(std::string_view fileName);
+
+class TBibliothek {
+public:
+    static constexpr int kRecentFileCount = 4;
+    static constexpr int kRandomAreaMaxFiles = 5;
+    static constexpr int kRandomAreaEntryLimit = 500;
+
+    TBibliothek();
+
+    // [Whole library]
+    void Clear(BlankLine blankLine);
+    // Messages for a missing or damaged file; false when it could not be opened.
+    bool Load(std::string_view file, LoadMode mode);
+    // An empty name saves to the current file. A failure says so and keeps the changed flag.
+    bool Save(std::string_view file = {});
+    // `layout` lists the columns ("Vokabel, Bedeutung, Kontext"); always replaces the library.
+    bool Import(std::string_view file, std::string_view layout, std::string_view separator);
+    // Entries from at most five random .asc files below `folder` (the last folder when empty).
+    void LoadRandomArea(std::string_view folder);
+
+    // [Entries]
+    int Count(CountMode mode = CountMode::WithoutTrailingBlank) const;
+    bool IsBlank(int index) const;
+    int FirstInnerBlank() const;
+    void Add(const TVokabel& entry);
+    void AddBlank();
+    bool InsertBlankAtCurrent();
+    void Delete(int index);
+    void DeleteCurrent() { Delete(-1); }
+    void Exchange(int i, int j);
+    // The entry itself (a blank one beyond the list).
+    TVokabel Entry(int index) const;
+
+    int Current() const { return m_current; }
+    void SetCurrent(int index);
+
+    // [Fields]
+    // Also -2 (the entry before the current one, not below 0) and -3 (the one after it, not
+    // beyond the last).
+    std::string Vokabel(int index) const;
+    std::string Bedeutung(int index, int k) const;
+    std::string Kontext(int index, int k) const;
+    bool KtxDazu(int index, int k) const;
+    int Wortart(int index) const;
+    bool Deutsch(int index) const;
+    int Schwierigkeit(int index) const;
+    int Score(int index) const;
+
+    void SetVokabel(int index, std::string_view text);
+    void SetBedeutung(int index, int k, std::string_view text);
+    void SetKontext(int index, int k, std::string_view text);
+    void SetKtxDazu(int index, int k, bool value);
+    void SetWortart(int index, int value);
+    void SetDeutsch(int index, bool value);
+    // Values above 4 store 4.
+    void SetSchwierigkeit(int index, int value);
+
+    // Entries in from..to (to -1: the last counted one) whose Deutsch equals `deutsch`.
+    int CountWithDirection(bool deutsch, int from = 0, int to = -1) const;
+
+    // [Tools]
+    void Sort(int from = 0, int to = -1);
+    void Shuffle();
+    int RemoveDuplicates(Report report, const ProcessMessages& processMessages = {});
+    void AddReversedCopies(const ProcessMessages& processMessages = {});
+    void SearchNext(VocSearch& search) const;
+    std::string DisplayName() const;
+
+    // [Recent files]
+    // "*" stands for the current file name.
+    void RememberRecentFile(std::string_view name);
+    std::string RecentFile(int i) const;
+
+    // [Scores]
+    void SetUserBase(const TXUserBase* users) { m_users = users; }
+    void ComputeScores();
+    int AverageScore() const { return m_averageScore; }
+
+    bool Changed() const { return m_changed; }
+    void SetChanged(bool changed) { m_changed = changed; }
+    const std::string& FileName() const { return m_fileName; }
+    const std::string& RandomAreaFolder() const { return m_randomAreaFolder; }
+    // The last entry the query may ask; reset to the last entry whenever a file is read.
+    int QueryEnd() const { return m_queryEnd; }
+    void SetQueryEnd(int index) { m_queryEnd = index; }
+
+private:
+    // The list position of an index argument, or -1 when it names no entry.
+    int Resolve(int index) const;
+    TVokabel* At(int index);
+    const TVokabel* At(int index) const;
+    template <typename T> void Write(int index, T TVokabel::*field, T value);
+    void DropTrailingBlank();
+    void EnsureTrailingBlank();
+    void FinishReading(std::string_view file);
+
+    std::vector<TVokabel> m_entries;
+    int m_current = 0;
+    std::string m_fileName;
+    bool m_changed = false;
+    std::string m_randomAreaFolder;
+    std::vector<std::string> m_recentFiles = std::vector<std::string>(kRecentFileCount);
+    const TXUserBase* m_users = nullptr;
+    int m_averageScore = 0;
+    int m_queryEnd = -1;
+};
+
+} // namespace qor

@@ -3,6 +3,7 @@
 // test says so, dialogs and message boxes that answer from a script and remember what they showed.
 
 #include "platform/Cp1252.h"
+#include "platform/MessageCapture.h"
 #include "platform/MessagePresenter.h"
 #include "platform/ScriptedMessagePresenter.h"
 #include "platform/TempFolder.h"
@@ -75,28 +76,6 @@ private:
         answers.pop_front();
         return answer;
     }
-};
-
-// Installs a scripted message box for the lifetime of the object.
-class MessageCapture {
-public:
-    MessageCapture() { SetMessagePresenter(&m_presenter); }
-    ~MessageCapture() { SetMessagePresenter(nullptr); }
-    MessageCapture(const MessageCapture&) = delete;
-    MessageCapture& operator=(const MessageCapture&) = delete;
-
-    void Answer(int result) { m_presenter.AddAnswer(result); }
-    const std::vector<LoggedMessage>& Messages() const { return m_presenter.Messages(); }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const LoggedMessage& message : m_presenter.Messages())
-            texts.push_back(message.text);
-        return texts;
-    }
-    void Clear() { m_presenter.ClearMessages(); }
-
-private:
-    ScriptedMessagePresenter m_presenter;
 };
 
 class UserBaseTest : public ::testing::Test {

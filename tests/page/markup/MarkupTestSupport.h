@@ -7,6 +7,7 @@
 #include "page/markup/PageDump.h"
 #include "page/markup/PageHost.h"
 #include "page/markup/PageParser.h"
+#include "platform/MessageCapture.h"
 #include "platform/MessagePresenter.h"
 #include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
@@ -31,27 +32,6 @@ public:
         return true;
     }
     bool FileExists(std::string_view path) const override { return files.contains(std::string(path)); }
-};
-
-// Records every message box for the lifetime of the object.
-class MessageCapture {
-public:
-    MessageCapture() { SetMessagePresenter(&m_presenter); }
-    ~MessageCapture() { SetMessagePresenter(nullptr); }
-    MessageCapture(const MessageCapture&) = delete;
-    MessageCapture& operator=(const MessageCapture&) = delete;
-
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const LoggedMessage& message : m_presenter.Messages()) {
-            texts.push_back(message.text);
-        }
-        return texts;
-    }
-    const std::vector<LoggedMessage>& Messages() const { return m_presenter.Messages(); }
-
-private:
-    ScriptedMessagePresenter m_presenter;
 };
 
 inline constexpr const char* kPageFolder = "C:\\kurs\\lek1\\";

@@ -1,4 +1,6 @@
 #include "app/qt/AccentKeyFilter.h"
+
+#include "QtTestApplication.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
 
@@ -15,11 +17,8 @@ namespace {
 class AccentKeyFilterTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "app_qt_tests";
-        static char* argv[] = {name, nullptr};
         if (!QApplication::instance())
-            s_application = std::make_unique<QApplication>(argc, argv);
+            s_application = test::MakeTestApplication();
     }
     static void TearDownTestSuite() { s_application.reset(); }
 

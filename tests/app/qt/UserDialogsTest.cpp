@@ -1,6 +1,7 @@
 // The log-in dialogs on the screen: the wizard's steps and checks, the password dialog and the
 // dialog for a new password.
 
+#include "QtTestApplication.h"
 #include "app/qt/TXChangePW.h"
 #include "app/qt/TXLogInWizard.h"
 #include "app/qt/TXPage.h"
@@ -28,11 +29,8 @@ namespace {
 class UserDialogsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "app_qt_tests";
-        static char* argv[] = {name, nullptr};
         if (!QApplication::instance())
-            s_application = std::make_unique<QApplication>(argc, argv);
+            s_application = test::MakeTestApplication();
         QtFontService::LoadFontFiles();
         static QtFontService fonts;
         SetFontService(&fonts);

@@ -5,6 +5,7 @@
 #include "app/SettingsWrites.h"
 #include "platform/AppMessage.h"
 #include "platform/Cp1252.h"
+#include "sound/WaveBaseExitSave.h"
 
 #include <stdexcept>
 
@@ -47,8 +48,7 @@ void FreeObjects(LongLivedObjects& objects, RegistryStore& registry, const AppSe
 } // namespace
 
 std::string RecordingIndexSaveQuestion() {
-    return std::string("Die Datenbank für die Sprachaufnahmen wurde verändert.\n"
-                       "Sollen diese Veränderungen gespeichert werden?"_cp);
+    return WaveBaseChangedQuestion();
 }
 
 EndResult Beenden(const EndOfProgram& end, const AppSettings& settings) {

@@ -6,14 +6,13 @@
 // its implementation. A free of an object that does not exist does nothing.
 
 #include "app/RecordingIndex.h"
-#include "app/TLastFiles.h"
+#include "dictionary/DictionaryDirection.h"
+#include "vocab/TLastFiles.h"
 
 #include <cstdint>
 #include <string>
 
 namespace qor {
-
-enum class DictionaryDirection : int { FrenchGerman = 0, GermanFrench = 1 };
 
 class LongLivedObjects {
 public:

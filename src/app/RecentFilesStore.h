@@ -1,8 +1,8 @@
 #pragma once
 // The recent library files in the registry: key "...\Dateien", values "0" (newest) to "3".
 
-#include "app/TLastFiles.h"
 #include "platform/RegistryStore.h"
+#include "vocab/TLastFiles.h"
 
 namespace qor {
 

@@ -2,8 +2,8 @@
 // Reading the registry at start-up: backdrop colour, hints, folders, data files, recent files.
 
 #include "app/AppSettings.h"
-#include "app/TLastFiles.h"
 #include "platform/RegistryStore.h"
+#include "vocab/TLastFiles.h"
 
 #include <functional>
 #include <string>

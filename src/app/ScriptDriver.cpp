@@ -2,6 +2,7 @@
 
 #include "app/ScriptedUserDialogs.h"
 #include "platform/Cp1252.h"
+#include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
 
 #include <algorithm>
@@ -48,8 +49,18 @@ constexpr StepSyntax kSteps[] = {
     {"choose", ArgShape::Text},
     {"choose-right", ArgShape::None},
     {"answer-gap", ArgShape::Number},
+    {"answer-right", ArgShape::None},
+    {"answer-wrong", ArgShape::None},
+    {"seed", ArgShape::Number},
+    {"expect-visited", ArgShape::Text},
     {"expect-feedback", ArgShape::Text},
 };
+
+// Pages name their folders with "\" or "/" and in any case; a visited page is kept in one form.
+std::string VisitedName(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return LowerCp1252(path);
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -205,9 +216,11 @@ ScriptRunner::ScriptRunner(ScriptTarget& target, ScriptedMessagePresenter& messa
 
 ScriptResult ScriptRunner::Run(const std::vector<ScriptStep>& steps) {
     ScriptResult result;
+    m_visited.insert(VisitedName(m_target.CurrentPage()));
     for (const ScriptStep& step : steps) {
         std::string why;
         const bool ok = RunStep(step, why);
+        m_visited.insert(VisitedName(m_target.CurrentPage()));
         ++result.stepsRun;
         if (!ok) {
             result.ok = false;
@@ -281,6 +294,20 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
     } else if (verb == "answer-gap") {
         if (!m_target.AnswerGap(number(0))) {
             why = "the page has no such open gap";
+            return false;
+        }
+    } else if (verb == "answer-right" || verb == "answer-wrong") {
+        const auto answer =
+            verb == "answer-right" ? ScriptTarget::Answer::Right : ScriptTarget::Answer::Wrong;
+        if (!m_target.AnswerQuestion(answer)) {
+            why = "the page " + shown(m_target.CurrentPage()) + " shows no question to answer";
+            return false;
+        }
+    } else if (verb == "seed") {
+        FixRandomSeed(static_cast<std::uint32_t>(number(0)));
+    } else if (verb == "expect-visited") {
+        if (m_visited.count(VisitedName(cp(0))) == 0) {
+            why = "the page was not shown";
             return false;
         }
     } else if (verb == "command") {

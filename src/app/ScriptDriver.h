@@ -7,6 +7,7 @@
 #include "page/controls/ControlEvents.h"
 
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,11 @@ public:
     // presses Enter.
     virtual bool ChooseRight() = 0;
     virtual bool AnswerGap(int number) = 0;
+    // Answers the question shown, whatever its form (questions drawn at random): the first open
+    // gap, the multiple-choice cells or the choice links ("§[…+]" right, "§…[…]-" wrong). A wrong
+    // gap answer is typed until the gap gives up.
+    enum class Answer { Right, Wrong };
+    virtual bool AnswerQuestion(Answer answer) = 0;
     // Runs a page command text as a link "§text" would.
     virtual void Command(std::string_view text) = 0;
     // Lets the program run (timers, animations) for `milliseconds`.
@@ -111,7 +117,8 @@ private:
     std::string m_scriptName;
     std::size_t m_messagesSeen = 0; // messages already matched by expect-message
     ScriptedUserDialogs* m_dialogs = nullptr;
-    std::size_t m_dialogsSeen = 0; // dialogs already matched by expect-dialog
+    std::size_t m_dialogsSeen = 0;   // dialogs already matched by expect-dialog
+    std::set<std::string> m_visited; // the pages shown after each step, "/" for folders, lower case
 };
 
 } // namespace qor

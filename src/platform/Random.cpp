@@ -12,6 +12,8 @@ std::mt19937& Engine() {
     return engine;
 }
 
+bool g_seedFixed = false;
+
 } // namespace
 
 void SeedRandom(std::uint32_t seed) {
@@ -19,8 +21,15 @@ void SeedRandom(std::uint32_t seed) {
 }
 
 void SeedRandomFromClock() {
+    if (g_seedFixed)
+        return;
     auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     SeedRandom(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
+}
+
+void FixRandomSeed(std::uint32_t seed) {
+    g_seedFixed = true;
+    SeedRandom(seed);
 }
 
 int RandomBelow(int bound) {

@@ -6,15 +6,22 @@
 // Index arguments: -1 is the current entry; reads beyond the list give an empty text or 0, writes
 // there do nothing, and a write that changes nothing leaves the changed flag alone.
 
+#include "vocab/QueryDisplay.h"
+#include "vocab/TLastFiles.h"
+#include "vocab/TVocAufgabe.h"
 #include "vocab/TVokabel.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qor {
 
+class TRes;
+class TrainingPage;
+class TVocEinstellungen;
 class TXUserBase;
 
 // Called after every entry of a long loop so the user interface can process pending messages.
@@ -40,11 +47,13 @@ std::string LibraryDisplayName(std::string_view fileName);
 
 class TBibliothek {
 public:
-    static constexpr int kRecentFileCount = 4;
     static constexpr int kRandomAreaMaxFiles = 5;
     static constexpr int kRandomAreaEntryLimit = 500;
 
     TBibliothek();
+    // The recent-files list asks this object for its file name, so it stays where it was made.
+    TBibliothek(const TBibliothek&) = delete;
+    TBibliothek& operator=(const TBibliothek&) = delete;
 
     // [Whole library]
     void Clear(BlankLine blankLine);
@@ -107,11 +116,13 @@ public:
 
     // [Recent files]
     // "*" stands for the current file name.
-    void RememberRecentFile(std::string_view name);
-    std::string RecentFile(int i) const;
+    void RememberRecentFile(std::string_view name) { m_recentFiles.Add(name); }
+    std::string RecentFile(int i) const { return m_recentFiles.Item(i); }
+    TLastFiles& RecentFiles() { return m_recentFiles; }
 
     // [Scores]
-    void SetUserBase(const TXUserBase* users) { m_users = users; }
+    // The query also sends the learner's results there.
+    void SetUserBase(TXUserBase* users) { m_users = users; }
     void ComputeScores();
     int AverageScore() const { return m_averageScore; }
 
@@ -119,9 +130,50 @@ public:
     void SetChanged(bool changed) { m_changed = changed; }
     const std::string& FileName() const { return m_fileName; }
     const std::string& RandomAreaFolder() const { return m_randomAreaFolder; }
-    // The last entry the query may ask; reset to the last entry whenever a file is read.
+    // The last entry the query may ask; reset to the last entry whenever a file is read. It is the
+    // settings' `Bis` once settings are attached.
     int QueryEnd() const { return m_queryEnd; }
-    void SetQueryEnd(int index) { m_queryEnd = index; }
+    void SetQueryEnd(int index);
+
+    // [Query] (TBibliothekQuery.cpp, TBibliothekQueryFlow.cpp)
+    // What the query works with; none of them is owned. Without a page nothing is shown.
+    void SetSettings(TVocEinstellungen* settings) { m_settings = settings; }
+    TVocEinstellungen* Settings() const { return m_settings; }
+    void SetPage(TrainingPage* page) { m_page = page; }
+    void SetBuiltInList(const TRes* list) { m_builtInList = list; }
+    void SetRecordingLookup(RecordingLookup lookup) { m_recordingLookup = std::move(lookup); }
+    // A start that fails its checks opens the vocabulary options window through this.
+    void SetOpenOptionsWindow(std::function<void()> open) { m_openOptionsWindow = std::move(open); }
+    // Each start reseeds the random source (from the clock unless a test fixes it).
+    void SetRandomSeeding(std::function<void()> seed) { m_seedRandom = std::move(seed); }
+
+    // Whether the query asks the entry with the current settings and learner.
+    bool IsEligible(int index) const;
+    // Eligible entries in the query range; 0 for a range that names no entries.
+    int CountEligible() const;
+    // The checks before a start, each failure with its message; may adjust `ProRunde`.
+    bool CheckQueryStart();
+
+    // The dispatcher's calls.
+    // "s1".."s4" (0..3): applies that difficulty preset to the settings.
+    void SetDirection(int preset);
+    // The settings' `Bis`.
+    void SetLastIndex(int index);
+    // Forgets the running query.
+    void PrepareQuery();
+    void LoadUserScores() { ComputeScores(); }
+    // "vabfrage": starts with the settings' mode and shows the first question; a failed check
+    // opens the options window and returns false.
+    bool StartQuery();
+    // "go" after an area was loaded: preset, the whole library as range, start.
+    bool StartArea(int preset);
+    // "vokabel" + code.
+    void Answer(std::string_view code);
+    void ContinueAfterAnswer();     // "vokabelweiter"
+    void ContinueAfterEvaluation(); // "vcontinue"
+    void StopWithEvaluation();      // "vocaus"
+
+    const VocQueryState& QueryState() const { return *m_query; }
 
 private:
     // The list position of an index argument, or -1 when it names no entry.
@@ -133,15 +185,46 @@ private:
     void EnsureTrailingBlank();
     void FinishReading(std::string_view file);
 
+    // Query steps.
+    enum class Evaluation { RoundFinished, AllSolved, SectionFinished, Stopped };
+    struct QueryRange {
+        int from = 0;
+        int to = -1;
+        bool valid = false;
+    };
+    QueryRange EffectiveRange() const;
+    bool SequentialPick(int slot);
+    void RandomPick(int slot);
+    bool Duplicates(const TVokabel& entry, int slot, int attempts, int rangeSize) const;
+    void ChooseWrongAnswers(TVocAufgabe& task) const;
+    void ShowQuestion();
+    void ShowMultipleChoice(const TVocAufgabe& task);
+    void ShowTypedQuestion(const TVocAufgabe& task);
+    bool ShowGapQuestion(const TVocAufgabe& task);
+    void ShowEvaluation(Evaluation occasion);
+    void ContinueRandom();
+    void ContinueSequential();
+    int RandomSlotOfRound() const;
+    bool LoggedIn() const;
+
     std::vector<TVokabel> m_entries;
     int m_current = 0;
     std::string m_fileName;
     bool m_changed = false;
     std::string m_randomAreaFolder;
-    std::vector<std::string> m_recentFiles = std::vector<std::string>(kRecentFileCount);
-    const TXUserBase* m_users = nullptr;
+    TLastFiles m_recentFiles{[this] { return m_fileName; }};
+    TXUserBase* m_users = nullptr;
     int m_averageScore = 0;
     int m_queryEnd = -1;
+
+    TVocEinstellungen* m_settings = nullptr;
+    TrainingPage* m_page = nullptr;
+    const TRes* m_builtInList = nullptr;
+    RecordingLookup m_recordingLookup;
+    std::function<void()> m_openOptionsWindow;
+    std::function<void()> m_seedRandom;
+    // 200 slots of copied entries: kept off the stack and out of every TBibliothek copy's way.
+    std::unique_ptr<VocQueryState> m_query = std::make_unique<VocQueryState>();
 };
 
 } // namespace qor

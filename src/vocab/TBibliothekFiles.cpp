@@ -66,7 +66,7 @@ std::vector<std::string> AscFilesBelow(std::string_view folder) {
 
 void TBibliothek::FinishReading(std::string_view file) {
     m_fileName = std::string(file);
-    m_queryEnd = Count() - 1;
+    SetQueryEnd(Count() - 1);
     ComputeScores();
     EnsureTrailingBlank();
     m_changed = false;

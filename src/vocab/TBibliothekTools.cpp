@@ -1,5 +1,5 @@
 // What the editor and the query do to the library as a whole: sort, shuffle, duplicates, reversed
-// copies, search, the shown name, recent files and the learner's scores.
+// copies, search, the shown name and the learner's scores.
 #include "platform/AppMessage.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
@@ -224,25 +224,6 @@ std::string LibraryDisplayName(std::string_view fileName) {
 
 std::string TBibliothek::DisplayName() const {
     return LibraryDisplayName(m_fileName);
-}
-
-// [SECTION] Recent files
-
-void TBibliothek::RememberRecentFile(std::string_view name) {
-    const std::string file(name == "*" ? std::string_view(m_fileName) : name);
-    if (file.empty())
-        return;
-    std::erase_if(m_recentFiles,
-                  [&file](const std::string& known) { return SameTextInsensitive(known, file); });
-    m_recentFiles.insert(m_recentFiles.begin(), file);
-    if (static_cast<int>(m_recentFiles.size()) > kRecentFileCount)
-        m_recentFiles.resize(kRecentFileCount);
-}
-
-std::string TBibliothek::RecentFile(int i) const {
-    if (i < 0 || i >= static_cast<int>(m_recentFiles.size()))
-        return {};
-    return m_recentFiles[i];
 }
 
 // [SECTION] Scores

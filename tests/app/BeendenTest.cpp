@@ -1,7 +1,7 @@
 #include "app/Beenden.h"
 
 #include "AppTestSupport.h"
-#include "app/PlaceholderObjects.h"
+#include "app/ProgramObjects.h"
 #include "app/SettingsKeys.h"
 
 namespace qor::test {
@@ -26,7 +26,7 @@ protected:
         return std::vector<std::string>(m_objects.Calls().begin() + 4, m_objects.Calls().end());
     }
 
-    PlaceholderObjects m_objects;
+    ProgramObjects m_objects;
     LoggingRegistry m_registryLog;
     EndOfProgram m_end;
     AppSettings m_settings;
@@ -71,7 +71,7 @@ TEST_F(BeendenTest, BackdropRules) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PlaceholderObjects objects;
+        ProgramObjects objects;
         if (c.exists)
             objects.SetBackdrop(255, c.visible);
         LoggingRegistry registry;
@@ -102,7 +102,7 @@ TEST_F(BeendenTest, AChangedRecordingIndexIsSavedOnlyWhenTheLearnerSaysYes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PlaceholderObjects objects;
+        ProgramObjects objects;
         objects.CreateRecordingIndex();
         objects.SetRecordingIndexChanged(c.changed);
         AppSettings settings;

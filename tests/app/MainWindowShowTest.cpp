@@ -7,7 +7,7 @@
 #include "app/Beenden.h"
 #include "app/DebugLog.h"
 #include "app/LoggingCommandServices.h"
-#include "app/PlaceholderObjects.h"
+#include "app/ProgramObjects.h"
 #include "app/ShellCommandServices.h"
 #include "app/SpecialCodes.h"
 
@@ -306,7 +306,7 @@ TEST(DebugLogTest, KeepsTheNewestLines) {
 }
 
 TEST_F(AppTest, TheEndOfProgramRunsOnce) {
-    PlaceholderObjects objects;
+    ProgramObjects objects;
     objects.CreateVocabularyLibrary();
     LoggingRegistry registry;
     int quits = 0;

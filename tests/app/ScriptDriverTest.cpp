@@ -3,6 +3,7 @@
 #include "app/ScriptedUserDialogs.h"
 #include "platform/Cp1252.h"
 #include "platform/MessagePresenter.h"
+#include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,15 @@ public:
         return number == 1;
     }
     bool hasChoice = true;
+    // Answering leads to the page named for the answer, as a query does.
+    bool AnswerQuestion(Answer answer) override {
+        actions.push_back(answer == Answer::Right ? "answer-right" : "answer-wrong");
+        if (!hasQuestion)
+            return false;
+        page = answer == Answer::Right ? "va_richtig.htx" : "Kurs\\Falsch.htx";
+        return true;
+    }
+    bool hasQuestion = true;
     void Key(int key) override { actions.push_back("key " + std::to_string(key)); }
     void Command(std::string_view text) override {
         actions.push_back("command " + std::string(text));
@@ -359,4 +369,32 @@ TEST(ScriptDriver, KeyNames) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(VirtualKeyFromName(c.name), c.key);
     }
+}
+
+TEST(ScriptDriver, AnswersQuestionsOfAnyFormAndRemembersThePagesShown) {
+    FakeTarget target;
+    ScriptedMessagePresenter messages;
+    const ScriptResult result = RunText(target, messages,
+                                        "seed 7\n"
+                                        "answer-wrong\n"
+                                        "answer-right\n"
+                                        "expect-visited main.htx\n"
+                                        "expect-visited kurs/falsch.htx\n"
+                                        "expect-visited VA_RICHTIG.HTX\n");
+    EXPECT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(target.actions, (std::vector<std::string>{"answer-wrong", "answer-right"}));
+
+    // A fixed seed keeps the clock out: reseeding does not change what is drawn next.
+    FixRandomSeed(7);
+    const int first = RandomBelow(1000000);
+    FixRandomSeed(7);
+    SeedRandomFromClock();
+    EXPECT_EQ(RandomBelow(1000000), first);
+
+    FakeTarget other;
+    EXPECT_FALSE(RunText(other, messages, "expect-visited va_richtig.htx\n").ok);
+    other.hasQuestion = false;
+    const ScriptResult noQuestion = RunText(other, messages, "answer-right\n");
+    EXPECT_FALSE(noQuestion.ok);
+    EXPECT_NE(noQuestion.failure.find("shows no question"), std::string::npos) << noQuestion.failure;
 }

@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
 #include "AppTestSupport.h"
-#include "app/PlaceholderObjects.h"
+#include "app/ProgramObjects.h"
 #include "app/SettingsKeys.h"
 #include "platform/IniFile.h"
 #include "platform/Screen.h"
@@ -68,7 +68,7 @@ protected:
     int m_driveSearches = 0;
     std::vector<ShellLink> m_links;
     FixedScreen m_screen{{1024, 768, 32}};
-    PlaceholderObjects m_objects;
+    ProgramObjects m_objects;
     StartupEnvironment m_environment;
 };
 

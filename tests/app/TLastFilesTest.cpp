@@ -1,4 +1,4 @@
-#include "app/TLastFiles.h"
+#include "vocab/TLastFiles.h"
 
 #include "AppTestSupport.h"
 #include "app/RecentFilesStore.h"

@@ -3,10 +3,12 @@
 #include "app/LoggingCommandServices.h"
 #include "app/MainWindowShow.h"
 #include "app/PageCommand.h"
+#include "app/ProgramObjects.h"
 #include "app/SpecialCodes.h"
 #include "app/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
+#include "vocab/TBibliothek.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -17,11 +19,25 @@
 
 namespace qor {
 
-MainWindow::MainWindow(std::function<void()> endProgram, TXUserBase* users, TBibliothek* library,
-                       QWidget* parent)
+MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), m_endProgram(std::move(endProgram)),
-      m_userServices(std::make_unique<UserDatabaseServices>(users, LoggingCommandServices::Instance())),
-      m_libraryServices(library ? std::make_unique<LibraryServices>(*library) : nullptr) {
+      m_userServices(
+          std::make_unique<UserDatabaseServices>(objects.Users(), LoggingCommandServices::Instance())),
+      m_objects(objects) {
+    objects.EnsureQueryObjects();
+    if (TBibliothek* library = objects.Library()) {
+        m_libraryServices = std::make_unique<LibraryServices>(*library);
+        m_queryServices = std::make_unique<QueryServices>(*library);
+    }
+    if (TThemenListe* lab = objects.Lab())
+        m_labServices = std::make_unique<LabServices>(*lab);
+    if (TVerben* verbs = objects.EnsureVerbs())
+        m_verbServices = std::make_unique<VerbServices>(*verbs);
+    if (TXDatabase* dictionary = objects.Dictionary())
+        m_dictionaryServices = std::make_unique<DictionaryServices>(
+            *dictionary, objects.MainPage(),
+            [this](std::string_view name) { return m_page->Page().Macro(name); },
+            LoggingCommandServices::Instance());
     setWindowTitle(ToQString("qor französisch"_cp));
     setFixedSize(kClientWidth, kClientHeight);
     QPalette black = palette();
@@ -43,6 +59,10 @@ MainWindow::MainWindow(std::function<void()> endProgram, TXUserBase* users, TBib
     services.users = m_userServices.get();
     services.dialogs = m_userServices.get();
     services.library = m_libraryServices.get();
+    services.query = m_queryServices.get();
+    services.lab = m_labServices.get();
+    services.verbs = m_verbServices.get();
+    services.dictionary = m_dictionaryServices.get();
     m_context.page = this;
     m_context.services = WithStandIns(services);
     m_context.processMessages = [] { QCoreApplication::processEvents(); };
@@ -53,9 +73,18 @@ MainWindow::MainWindow(std::function<void()> endProgram, TXUserBase* users, TBib
         PictureCode(m_context, code, bitmap);
     };
     SetUpMainPage(m_context);
+    objects.MainPage().Attach(
+        *this, [this] { return isVisible(); }, [] { QCoreApplication::processEvents(); });
+    // A query start that fails its checks sends the learner to the options window of this window.
+    if (TBibliothek* library = objects.Library())
+        library->SetOpenOptionsWindow([this] { m_context.services.toolWindows->OpenQuerySettings(); });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    if (TBibliothek* library = m_objects.Library())
+        library->SetOpenOptionsWindow(nullptr);
+    m_objects.MainPage().Detach(*this);
+}
 
 bool MainWindow::Start(std::optional<Colour> visibleBackdropColour) {
     show();

@@ -6,9 +6,13 @@
 #include "app/CommandContext.h"
 #include "app/CommandPage.h"
 #include "app/CommandServices.h"
+#include "app/DictionaryServices.h"
+#include "app/LabServices.h"
 #include "app/LibraryServices.h"
+#include "app/QueryServices.h"
 #include "app/ShellCommandServices.h"
 #include "app/UserDatabaseServices.h"
+#include "app/VerbServices.h"
 
 #include <QWidget>
 #include <functional>
@@ -17,6 +21,7 @@
 
 namespace qor {
 
+class ProgramObjects;
 class TXPage;
 
 class MainWindow : public QWidget, private CommandPage, private BrowserService, private ProgramEndService {
@@ -27,11 +32,9 @@ public:
 
     // `endProgram` is the end of the program (Beenden and leaving the message loop); the link
     // "END", the command "end" and closing the window call it.
-    // `users`: the learner records behind the log-in commands, special codes and histograms
-    // (none: nobody can log in); `library`: the vocabulary library (none: its commands are
-    // stand-ins).
-    MainWindow(std::function<void()> endProgram, TXUserBase* users, TBibliothek* library,
-               QWidget* parent = nullptr);
+    // `objects`: the long-lived objects behind the commands. Those that do not exist (a learner
+    // database without dialogs, training objects only recorded) leave their commands to stand-ins.
+    MainWindow(std::function<void()> endProgram, ProgramObjects& objects, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Shows the window and its first page: the page a tool window asked for, a command it left
@@ -71,6 +74,11 @@ private:
     std::function<void()> m_endProgram;
     std::unique_ptr<UserDatabaseServices> m_userServices;
     std::unique_ptr<LibraryServices> m_libraryServices;
+    std::unique_ptr<QueryServices> m_queryServices;
+    std::unique_ptr<LabServices> m_labServices;
+    std::unique_ptr<VerbServices> m_verbServices;
+    std::unique_ptr<DictionaryServices> m_dictionaryServices;
+    ProgramObjects& m_objects;
 };
 
 } // namespace qor

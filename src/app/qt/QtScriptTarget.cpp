@@ -243,6 +243,42 @@ bool QtScriptTarget::AnswerGap(int number) {
     return true;
 }
 
+bool QtScriptTarget::AnswerQuestion(Answer answer) {
+    const bool right = answer == Answer::Right;
+    PageControl& page = m_page.Page();
+    tTippAufgabenListe& gaps = page.Document().GapEdits();
+    for (int i = 0; i < gaps.Count(); ++i) {
+        const TPageEdit& edit = gaps.Edit(i);
+        if (!edit.Visible() || edit.Lsg().empty())
+            continue;
+        if (right)
+            return AnswerGap(i + 1);
+        // The gap gives up after its fifth wrong attempt, and its reaction usually leaves the page.
+        const std::string question = CurrentPage();
+        for (int attempt = 0; attempt < 5 && CurrentPage() == question; ++attempt) {
+            if (!ClickGap(i + 1))
+                break;
+            Type("qqq");
+            Key(13);
+        }
+        return true;
+    }
+    if (const TXMultipleChoice* grid = page.Document().MultipleChoice(); grid && grid->Visible()) {
+        if (right)
+            return ChooseRight();
+        return ClickCell([](const TXMultipleChoice& cells, int cell) { return cell != cells.RightAnswer(); });
+    }
+    // Choice links: "§[…+]" reports the right answer, "§…[…]-" a wrong one.
+    const std::optional<FoundLink> link =
+        FindLinkWhere(page.Document(), page.Layout(), [right](const FoundLink& found) {
+            const std::string& target = found.target;
+            if (target.size() < 3 || target.front() != '\xA7')
+                return false;
+            return right ? target[1] == '[' && target.ends_with("+]") : target.ends_with("]-");
+        });
+    return link && ClickLink(link->name);
+}
+
 bool QtScriptTarget::ClickCell(const std::function<bool(const TXMultipleChoice&, int)>& wanted) {
     PageControl& page = m_page.Page();
     TXMultipleChoice* grid = page.Document().MultipleChoice();

@@ -30,6 +30,7 @@ public:
     bool Choose(std::string_view text) override;
     bool ChooseRight() override;
     bool AnswerGap(int number) override;
+    bool AnswerQuestion(Answer answer) override;
     void Command(std::string_view text) override;
     void Wait(int milliseconds) override;
 

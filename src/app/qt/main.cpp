@@ -13,7 +13,7 @@
 #include "app/MainBlock.h"
 #include "app/MainWindowShow.h"
 #include "app/MainWindowState.h"
-#include "app/PlaceholderObjects.h"
+#include "app/ProgramObjects.h"
 #include "app/ScriptDriver.h"
 #include "app/ScriptedUserDialogs.h"
 #include "app/Startup.h"
@@ -30,6 +30,8 @@
 #include "platform/qt/QtMessagePresenter.h"
 #include "platform/qt/QtScreenService.h"
 #include "platform/qt/QtText.h"
+#include "sound/MediaCommandEngine.h"
+#include "sound/SdlAudioDevice.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -101,9 +103,18 @@ int main(int argc, char** argv) {
     SetFontService(&fonts);
     SeedRandomFromClock();
 
+    // Sound: the multimedia command strings run on the audio device. Without a device every
+    // command answers with an error, which playback treats as silence.
+    SdlAudioDevice audioDevice;
+    MediaCommandEngine mediaEngine(audioDevice);
+    SetMediaCommandSender(&mediaEngine);
+    struct SenderReset {
+        ~SenderReset() { SetMediaCommandSender(nullptr); }
+    } senderReset;
+
     std::unique_ptr<ScreenService> screen = MakeScreenService();
-    PlaceholderObjects objects;
-    objects.SetCreatesLibrary(true);
+    ProgramObjects objects;
+    objects.SetCreatesRealObjects(true);
     // A script answers the log-in dialogs too; its opening answer-dialog steps answer the log-in
     // at the start. The other runs without a learner (a picture, a start-up check) cancel them,
     // so that nobody logs in and nothing waits.
@@ -153,7 +164,7 @@ int main(int argc, char** argv) {
         const bool backdropVisible = IsBackdropVisible(screen->PrimaryScreen());
         objects.SetBackdrop(Settings().backdropColour, backdropVisible);
         ResetMainState();
-        mainWindow = new MainWindow(endProgram, objects.Users(), objects.Library());
+        mainWindow = new MainWindow(endProgram, objects);
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         if (!mainWindow->Start(backdropVisible ? std::optional<Colour>(Settings().backdropColour)
                                                : std::nullopt))

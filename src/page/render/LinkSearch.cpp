@@ -29,6 +29,13 @@ std::string Collapse(std::string_view text) {
 std::optional<FoundLink> FindLink(const PageDocument& document, const PageLayout& layout,
                                   std::string_view text) {
     const std::string wanted = Collapse(text);
+    return FindLinkWhere(document, layout, [&wanted](const FoundLink& link) {
+        return link.words == wanted || link.name == wanted || link.target == wanted;
+    });
+}
+
+std::optional<FoundLink> FindLinkWhere(const PageDocument& document, const PageLayout& layout,
+                                       const std::function<bool(const FoundLink&)>& wanted) {
     const LinkRectangles& links = layout.Links();
     for (int i = 0; i < links.Count(); ++i) {
         const LinkRectangle& entry = links.At(i);
@@ -48,8 +55,8 @@ std::optional<FoundLink> FindLink(const PageDocument& document, const PageLayout
             else
                 words += ' ';
         }
-        FoundLink found{first, entry.rect, name.substr(0, name.find('@')), Collapse(words)};
-        if (found.words == wanted || name == wanted || found.target == wanted)
+        FoundLink found{first, entry.rect, name.substr(0, name.find('@')), Collapse(words), name};
+        if (wanted(found))
             return found;
     }
     return std::nullopt;

@@ -4,6 +4,7 @@
 
 #include "page/markup/PageRecords.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,9 +19,14 @@ struct FoundLink {
     PageRect rect;      // that entry's rectangle, document coordinates
     std::string target; // the name before "@"
     std::string words;  // the link's words joined by single blanks
+    std::string name;   // the whole name, "@" and what follows included
 };
 
 // The first link (in placement order) whose words, whole name or target equal `text`.
-std::optional<FoundLink> FindLink(const PageDocument& document, const PageLayout& layout, std::string_view text);
+std::optional<FoundLink> FindLink(const PageDocument& document, const PageLayout& layout,
+                                  std::string_view text);
+// The first link (in placement order) that `wanted` accepts.
+std::optional<FoundLink> FindLinkWhere(const PageDocument& document, const PageLayout& layout,
+                                       const std::function<bool(const FoundLink&)>& wanted);
 
 } // namespace qor

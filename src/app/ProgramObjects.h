@@ -1,9 +1,12 @@
 #pragma once
-// Long-lived objects that record what was asked of them. The user database is real once the
-// front end has given it its dialogs; the library, dictionary and recording index only record
-// until the real ones take their place.
+// The program's long-lived objects. Every call is recorded, so that the start-up and the end of
+// the program can be tested for their order alone. The user database is real once the front end
+// has given it its dialogs; the training objects (library, query settings, built-in list, language
+// lab, verb trainer) are real when asked for with SetCreatesRealObjects. The dictionary and the
+// recording index only record until the real ones take their place.
 
 #include "app/LongLivedObjects.h"
+#include "app/MainPageLink.h"
 
 #include <memory>
 #include <string>
@@ -13,25 +16,41 @@ namespace qor {
 
 struct AppSettings;
 class TBibliothek;
+class TRes;
+class TThemenListe;
+class TVerben;
+class TVocEinstellungen;
+class TXDatabase;
 class TXUserBase;
+class TXWaveBase;
 class UserDialogs;
+class WaveBaseRecordingIndex;
+class WaveBaseSaveDialog;
 
 // The user folder: the one set in qor.ini, otherwise "Benutzer" in the program folder.
 std::string UserFolder(const AppSettings& settings);
 
-class PlaceholderObjects : public LongLivedObjects {
+class ProgramObjects : public LongLivedObjects {
 public:
-    PlaceholderObjects();
-    ~PlaceholderObjects() override;
+    ProgramObjects();
+    ~ProgramObjects() override;
 
     // The dialogs the user database shows (not owned); without them it is not created.
     void SetUserDialogs(UserDialogs* dialogs) { m_userDialogs = dialogs; }
     // The user database while it exists.
     TXUserBase* Users() { return m_users.get(); }
-    // Whether CreateVocabularyLibrary makes the real library (the program) or only records (tests).
-    void SetCreatesLibrary(bool real) { m_realLibrary = real; }
+    // Whether the training objects are made for real (the program) or only recorded (tests).
+    void SetCreatesRealObjects(bool real) { m_realObjects = real; }
     // The vocabulary library while it exists.
     TBibliothek* Library() { return m_vocabulary.get(); }
+    // The language lab while it exists.
+    TThemenListe* Lab() { return m_lab.get(); }
+    // The page the training objects fill; the main window shown now attaches itself.
+    MainPageLink& MainPage() { return m_mainPage; }
+    // The main window makes the query settings, the built-in list and the verb trainer when they
+    // do not exist yet; they are null while only recording.
+    void EnsureQueryObjects();
+    TVerben* EnsureVerbs();
 
     void CreateVocabularyLibrary() override;
     void CreateThemeList() override;
@@ -42,14 +61,21 @@ public:
     void CreateUserDatabase() override;
     void RunLogIn() override;
 
-    TLastFiles* RecentFiles() override { return m_library ? m_recentFiles.get() : nullptr; }
-    const RecordingIndex* Recordings() const override { return m_recordingIndex ? &m_recordings : nullptr; }
+    TLastFiles* RecentFiles() override;
+    const RecordingIndex* Recordings() const override;
+    // The real dictionary while it exists.
+    TXDatabase* Dictionary() { return m_dictionaryObject.get(); }
+    // The real recording index while it exists.
+    TXWaveBase* WaveBase() { return m_waveBase.get(); }
+    // Where the recording index may be saved when its own file cannot be written (not owned;
+    // without it the learner can only give up).
+    void SetWaveBaseSaveDialog(WaveBaseSaveDialog* dialog) { m_waveBaseSaveDialog = dialog; }
 
     void FreeVocabularyLibrary() override;
     void FreeQuerySettings() override;
     void FreeResourceObject() override;
     void FreeThemeList() override;
-    bool RecordingIndexChanged() const override { return m_recordingIndex && m_recordingIndexChanged; }
+    bool RecordingIndexChanged() const override;
     void SaveRecordingIndex() override;
     void FreeRecordingIndex() override;
     void FreeOptions() override;
@@ -97,8 +123,17 @@ private:
     bool m_userDatabase = false;
     UserDialogs* m_userDialogs = nullptr;
     std::unique_ptr<TXUserBase> m_users;
-    bool m_realLibrary = false;
+    bool m_realObjects = false;
+    MainPageLink m_mainPage;
     std::unique_ptr<TBibliothek> m_vocabulary;
+    std::unique_ptr<TVocEinstellungen> m_querySettings;
+    std::unique_ptr<TRes> m_builtInList;
+    std::unique_ptr<TThemenListe> m_lab;
+    std::unique_ptr<TVerben> m_verbs;
+    std::unique_ptr<TXDatabase> m_dictionaryObject;
+    std::unique_ptr<TXWaveBase> m_waveBase;
+    std::unique_ptr<WaveBaseRecordingIndex> m_waveBaseIndex;
+    WaveBaseSaveDialog* m_waveBaseSaveDialog = nullptr;
     bool m_backdrop = false;
     bool m_backdropVisible = false;
     std::int32_t m_backdropColour = 0;

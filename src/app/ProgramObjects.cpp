@@ -1,0 +1,238 @@
+#include "app/ProgramObjects.h"
+
+#include "app/AppSettings.h"
+#include "app/DataPath.h"
+#include "app/RecordingPlayback.h"
+#include "app/WaveBaseRecordingIndex.h"
+#include "dictionary/TXDatabase.h"
+#include "platform/RegistryStore.h"
+#include "platform/WinPath.h"
+#include "sound/TXWaveBase.h"
+#include "sound/WaveBaseExitSave.h"
+#include "users/TXUserBase.h"
+#include "vocab/TBibliothek.h"
+#include "vocab/TRes.h"
+#include "vocab/TVocEinstellungen.h"
+#include "vocab/lab/TThemenListe.h"
+#include "vocab/verbs/TVerben.h"
+
+#include <stdexcept>
+
+namespace qor {
+
+std::string UserFolder(const AppSettings& settings) {
+    if (!settings.userFolder.empty())
+        return WithTrailingSeparator(settings.userFolder);
+    return WithTrailingSeparator(settings.programFolder) + "Benutzer" + kPathSeparator;
+}
+
+ProgramObjects::ProgramObjects()
+    : m_recentFiles(std::make_unique<TLastFiles>(
+          [this] { return m_vocabulary ? m_vocabulary->FileName() : m_loadedLibraryFile; })) {}
+
+ProgramObjects::~ProgramObjects() = default;
+
+TLastFiles* ProgramObjects::RecentFiles() {
+    if (m_vocabulary)
+        return &m_vocabulary->RecentFiles();
+    return m_library ? m_recentFiles.get() : nullptr;
+}
+
+void ProgramObjects::EnsureQueryObjects() {
+    if (!m_vocabulary)
+        return;
+    if (!m_querySettings) {
+        m_querySettings = std::make_unique<TVocEinstellungen>();
+        // The learner's stored choices (gap sentences, idioms, the highest score) hold from the
+        // first query on, not only once the options window has been opened.
+        m_querySettings->ReadOnce(Registry(RegistryHive::LocalMachine));
+        m_vocabulary->SetSettings(m_querySettings.get());
+    }
+    if (!m_builtInList) {
+        m_builtInList = std::make_unique<TRes>();
+        m_builtInList->Load();
+        m_vocabulary->SetBuiltInList(m_builtInList.get());
+    }
+}
+
+TVerben* ProgramObjects::EnsureVerbs() {
+    if (!m_verbs && m_realObjects)
+        m_verbs = CreateVerben(&m_mainPage);
+    return m_verbs.get();
+}
+
+void ProgramObjects::Record(std::string call) {
+    m_calls.push_back(call);
+    if (!m_failAt.empty() && call.starts_with(m_failAt))
+        throw std::runtime_error("placeholder failure at " + call);
+}
+
+void ProgramObjects::CreateVocabularyLibrary() {
+    Record("CreateVocabularyLibrary");
+    m_library = true;
+    if (!m_realObjects)
+        return;
+    m_vocabulary = std::make_unique<TBibliothek>();
+    m_vocabulary->SetPage(&m_mainPage);
+    m_vocabulary->SetRecordingLookup([](std::string_view text) { return FindRecordingForText(text); });
+}
+
+void ProgramObjects::CreateThemeList() {
+    Record("CreateThemeList");
+    m_themeList = true;
+    if (m_realObjects)
+        m_lab = CreateThemenListe(&m_mainPage,
+                                  [](std::string_view stored) { return ResolveDataPath(stored).file; });
+}
+
+void ProgramObjects::CreateDictionary() {
+    Record("CreateDictionary");
+    m_dictionary = true;
+    if (!m_realObjects)
+        return;
+    m_dictionaryObject = std::make_unique<TXDatabase>();
+    m_dictionaryObject->SetRecordingLookup([](std::string_view text) { return FindRecordingForText(text); });
+}
+
+void ProgramObjects::LoadDictionary(DictionaryDirection direction, const std::string& file) {
+    Record("LoadDictionary " + std::to_string(static_cast<int>(direction)) + " " + file);
+    if (m_dictionaryObject) {
+        m_dictionaryObject->SetDirection(direction);
+        m_dictionaryObject->Load(file);
+    }
+}
+
+namespace {
+
+// Without a front end to ask, the alternative place is never found and the learner gives up.
+class NoSaveDialog : public WaveBaseSaveDialog {
+public:
+    std::optional<std::string> AskSaveFile(std::string_view, std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+void ProgramObjects::CreateRecordingIndex() {
+    Record("CreateRecordingIndex");
+    m_recordingIndex = true;
+    if (m_realObjects) {
+        m_waveBase = std::make_unique<TXWaveBase>();
+        m_waveBaseIndex = std::make_unique<WaveBaseRecordingIndex>(*m_waveBase);
+    }
+}
+
+void ProgramObjects::LoadRecordingIndex(const std::string& file) {
+    Record("LoadRecordingIndex " + file);
+    if (m_waveBase) {
+        m_waveBase->Load(file);
+        SetCurrentRecordingIndex(m_waveBaseIndex.get());
+    }
+}
+
+const RecordingIndex* ProgramObjects::Recordings() const {
+    if (m_waveBaseIndex)
+        return m_waveBaseIndex.get();
+    return m_recordingIndex ? &m_recordings : nullptr;
+}
+
+bool ProgramObjects::RecordingIndexChanged() const {
+    if (m_waveBase)
+        return m_waveBase->Changed();
+    return m_recordingIndex && m_recordingIndexChanged;
+}
+
+void ProgramObjects::CreateUserDatabase() {
+    Record("CreateUserDatabase");
+    m_userDatabase = true;
+    if (m_userDialogs != nullptr)
+        m_users = std::make_unique<TXUserBase>(UserFolder(Settings()), *m_userDialogs);
+    if (m_vocabulary)
+        m_vocabulary->SetUserBase(m_users.get());
+}
+
+void ProgramObjects::RunLogIn() {
+    Record("RunLogIn");
+    if (m_users)
+        m_users->RunLogIn();
+}
+
+void ProgramObjects::FreeVocabularyLibrary() {
+    Record("FreeVocabularyLibrary");
+    m_library = false;
+    m_vocabulary.reset();
+    // The verb trainer goes with the training objects; it keeps nothing that needs saving.
+    m_verbs.reset();
+}
+
+void ProgramObjects::FreeQuerySettings() {
+    Record("FreeQuerySettings");
+    m_querySettings.reset();
+}
+
+void ProgramObjects::FreeResourceObject() {
+    Record("FreeResourceObject");
+    m_builtInList.reset();
+}
+
+void ProgramObjects::FreeThemeList() {
+    Record("FreeThemeList");
+    m_themeList = false;
+    m_lab.reset();
+}
+
+void ProgramObjects::SaveRecordingIndex() {
+    Record("SaveRecordingIndex");
+    m_recordingIndexChanged = false;
+    if (m_waveBase) {
+        NoSaveDialog noDialog;
+        SaveAgreedWaveBase(*m_waveBase, m_waveBaseSaveDialog ? *m_waveBaseSaveDialog : noDialog);
+    }
+}
+
+void ProgramObjects::FreeRecordingIndex() {
+    Record("FreeRecordingIndex");
+    m_recordingIndex = false;
+    if (m_waveBase) {
+        SetCurrentRecordingIndex(nullptr);
+        StoreWaveBaseLocation(*m_waveBase, Registry(RegistryHive::LocalMachine));
+        m_waveBaseIndex.reset();
+        m_waveBase.reset();
+    }
+}
+
+void ProgramObjects::FreeOptions() {
+    Record("FreeOptions");
+}
+
+void ProgramObjects::SaveUserDatabase() {
+    Record("SaveUserDatabase");
+    if (m_users && m_users->IsLoggedIn())
+        m_users->SaveUser();
+}
+
+void ProgramObjects::FreeUserDatabase() {
+    Record("FreeUserDatabase");
+    m_userDatabase = false;
+    if (m_vocabulary)
+        m_vocabulary->SetUserBase(nullptr);
+    m_users.reset();
+}
+
+void ProgramObjects::FreeWaveRecorder() {
+    Record("FreeWaveRecorder");
+}
+
+void ProgramObjects::SetBackdrop(std::int32_t colour, bool visible) {
+    m_backdrop = true;
+    m_backdropColour = colour;
+    m_backdropVisible = visible;
+}
+
+void ProgramObjects::FreeBackdrop() {
+    Record("FreeBackdrop");
+    m_backdrop = false;
+}
+
+} // namespace qor

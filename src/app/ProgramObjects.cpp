@@ -5,10 +5,13 @@
 #include "app/RecordingPlayback.h"
 #include "app/WaveBaseRecordingIndex.h"
 #include "dictionary/TXDatabase.h"
+#include "platform/MediaCommands.h"
 #include "platform/RegistryStore.h"
 #include "platform/WinPath.h"
+#include "settings/TSuperOptions.h"
 #include "sound/TXWaveBase.h"
 #include "sound/WaveBaseExitSave.h"
+#include "sound/tWaveRec.h"
 #include "users/TXUserBase.h"
 #include "vocab/TBibliothek.h"
 #include "vocab/TRes.h"
@@ -202,8 +205,29 @@ void ProgramObjects::FreeRecordingIndex() {
     }
 }
 
+TSuperOptions& ProgramObjects::EnsureOptions() {
+    if (!m_options) {
+        const AppSettings& settings = Settings();
+        SuperOptionsEnvironment environment;
+        environment.programFolder = WithTrailingSeparator(settings.programFolder);
+        environment.pageRoot = settings.pageRoot;
+        environment.waveFolder = settings.waveFolder;
+        m_options = std::make_unique<TSuperOptions>(Registry(RegistryHive::LocalMachine), environment);
+    }
+    return *m_options;
+}
+
+tWaveRec* ProgramObjects::EnsureWaveRecorder() {
+    if (!m_waveRecorder && m_recorderTimer)
+        m_waveRecorder = std::make_unique<tWaveRec>(CurrentMediaCommandSender(), *m_recorderTimer,
+                                                    Registry(RegistryHive::LocalMachine));
+    return m_waveRecorder.get();
+}
+
 void ProgramObjects::FreeOptions() {
     Record("FreeOptions");
+    // Saves them when they changed.
+    m_options.reset();
 }
 
 void ProgramObjects::SaveUserDatabase() {
@@ -222,6 +246,8 @@ void ProgramObjects::FreeUserDatabase() {
 
 void ProgramObjects::FreeWaveRecorder() {
     Record("FreeWaveRecorder");
+    // Closes the device and keeps the recording format.
+    m_waveRecorder.reset();
 }
 
 void ProgramObjects::SetBackdrop(std::int32_t colour, bool visible) {

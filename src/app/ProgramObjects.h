@@ -16,7 +16,9 @@ namespace qor {
 
 struct AppSettings;
 class TBibliothek;
+class IntervalTimer;
 class TRes;
+class TSuperOptions;
 class TThemenListe;
 class TVerben;
 class TVocEinstellungen;
@@ -26,6 +28,7 @@ class TXWaveBase;
 class UserDialogs;
 class WaveBaseRecordingIndex;
 class WaveBaseSaveDialog;
+class tWaveRec;
 
 // The user folder: the one set in qor.ini, otherwise "Benutzer" in the program folder.
 std::string UserFolder(const AppSettings& settings);
@@ -51,6 +54,12 @@ public:
     // do not exist yet; they are null while only recording.
     void EnsureQueryObjects();
     TVerben* EnsureVerbs();
+    // The superlearning options, made when first needed (the program's, also while recording).
+    TSuperOptions& EnsureOptions();
+    // The program-wide recorder of the recording settings, made when first needed; null without
+    // the timer it polls with (not owned, set by the front end).
+    void SetRecorderTimer(IntervalTimer* timer) { m_recorderTimer = timer; }
+    tWaveRec* EnsureWaveRecorder();
 
     void CreateVocabularyLibrary() override;
     void CreateThemeList() override;
@@ -130,6 +139,9 @@ private:
     std::unique_ptr<TRes> m_builtInList;
     std::unique_ptr<TThemenListe> m_lab;
     std::unique_ptr<TVerben> m_verbs;
+    std::unique_ptr<TSuperOptions> m_options;
+    IntervalTimer* m_recorderTimer = nullptr;
+    std::unique_ptr<tWaveRec> m_waveRecorder;
     std::unique_ptr<TXDatabase> m_dictionaryObject;
     std::unique_ptr<TXWaveBase> m_waveBase;
     std::unique_ptr<WaveBaseRecordingIndex> m_waveBaseIndex;

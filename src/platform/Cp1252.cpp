@@ -195,4 +195,14 @@ std::size_t FindInsensitive(std::string_view text, std::string_view needle, std:
     return std::string_view::npos;
 }
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 } // namespace qor

@@ -24,6 +24,9 @@ std::string Utf8FromCp1252(std::string_view text);
 // Malformed UTF-8 bytes are taken as Windows-1252 bytes, so a file that is already Windows-1252 survives.
 std::string Cp1252FromUtf8(std::string_view text, bool* lossless = nullptr);
 
+// The value of a hexadecimal digit (either case), or -1.
+int HexDigit(char c);
+
 char UpperCp1252(char c);
 char LowerCp1252(char c);
 std::string UpperCp1252(std::string_view text);

@@ -105,16 +105,6 @@ void AppendQuoted(std::string& out, std::string_view cp1252Text) {
     out += '"';
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Reads a quoted text at `pos` (which must hold the opening quote) and moves past its closing
 // quote; the result is Windows-1252. False when the text is not well formed.
 bool ReadQuoted(std::string_view line, std::size_t& pos, std::string& result) {

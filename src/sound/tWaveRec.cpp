@@ -194,8 +194,10 @@ void tWaveRec::Draw(Redraw redraw) {
     }
 }
 
-void tWaveRec::DrawButton(const PageRect& place, const TXBitmap& picture) {
+void tWaveRec::DrawButton(const PageRect& button, const TXBitmap& picture) {
     TXBitmap& target = *m_buffer;
+    const PageRect place{button.left - m_originX, button.top - m_originY, button.right - m_originX,
+                         button.bottom - m_originY};
     int left = std::clamp(place.left, 0, target.Width());
     int right = std::clamp(place.right, 0, target.Width());
     int top = std::clamp(place.top, 0, target.Height());

@@ -71,6 +71,11 @@ public:
     // Where the buttons are drawn: the page's off-screen buffer, and the copy of a rectangle of it
     // to the screen (may be empty). Not owned.
     void SetSurface(TXBitmap* buffer, std::function<void(const PageRect&)> copyToScreen);
+    // The page point at the buffer's top left corner (a scrolled page's window shows its lower part).
+    void SetOrigin(int x, int y) {
+        m_originX = x;
+        m_originY = y;
+    }
     void SetVisible(bool visible);
     bool Visible() const { return m_visible; }
     enum class Redraw { BufferOnly, ToScreen };
@@ -101,6 +106,8 @@ private:
     TXBitmap m_recordActive;
     std::string m_pictureFolder;
     TXBitmap* m_buffer = nullptr;
+    int m_originX = 0;
+    int m_originY = 0;
     std::function<void(const PageRect&)> m_copyToScreen;
     bool m_visible = false;
     int m_timerId = 0;

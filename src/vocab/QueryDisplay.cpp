@@ -14,16 +14,6 @@ constexpr std::array<std::string_view, 6> kWortartNames = {"Nomen",        "Verb
 constexpr std::array<std::string_view, 6> kClassTags = {"[Nomen]",    "[Verb]",        "[Adj./Adv.]",
                                                         "[kl. Wort]", "[Redewendung]", "[Redewendung]"};
 
-std::string JoinAnswers(const std::vector<std::string>& answers) {
-    std::string joined;
-    for (const std::string& answer : answers) {
-        if (!joined.empty())
-            joined += "; ";
-        joined += answer;
-    }
-    return joined;
-}
-
 // One French meaning of the answer page: its remark ("[ugs.] bouffer", "bouffer [ugs.]") goes in
 // front in the comment style, the rest is linked to its recording.
 std::string MeaningDisplay(std::string_view meaning, const RecordingLookup& lookup) {
@@ -45,6 +35,16 @@ std::string MeaningDisplay(std::string_view meaning, const RecordingLookup& look
 }
 
 } // namespace
+
+std::string JoinAnswers(const std::vector<std::string>& answers) {
+    std::string joined;
+    for (const std::string& answer : answers) {
+        if (!joined.empty())
+            joined += "; ";
+        joined += answer;
+    }
+    return joined;
+}
 
 std::string_view WortartName(int wortart) {
     return wortart >= 0 && wortart < static_cast<int>(kWortartNames.size()) ? kWortartNames[wortart]

@@ -10,11 +10,15 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qor {
 
 // The link path of a word's recording, or "" when there is none.
 using RecordingLookup = std::function<std::string(std::string_view text)>;
+
+// Accepted answers as a gap field's solution list: "a; b; c".
+std::string JoinAnswers(const std::vector<std::string>& answers);
 
 // "Nomen" .. "Rw. ohne Verb"; empty for a number outside 0..5.
 std::string_view WortartName(int wortart);

@@ -174,6 +174,9 @@ public:
     void StopWithEvaluation();      // "vocaus"
 
     const VocQueryState& QueryState() const { return *m_query; }
+    // A question drawn as a random query round draws it (the game shows one pair at a time);
+    // it takes the first slot of the query state.
+    TVocAufgabe DrawRandomQuestion();
 
 private:
     // The list position of an index argument, or -1 when it names no entry.

@@ -251,4 +251,9 @@ bool TBibliothek::StartArea(int preset) {
     return StartQuery();
 }
 
+TVocAufgabe TBibliothek::DrawRandomQuestion() {
+    RandomPick(0);
+    return m_query->tasks[0];
+}
+
 } // namespace qor

@@ -22,16 +22,6 @@ std::string PercentText(int percent) {
     return std::to_string(percent) + "%";
 }
 
-std::string JoinAnswers(const std::vector<std::string>& answers) {
-    std::string joined;
-    for (const std::string& answer : answers) {
-        if (!joined.empty())
-            joined += "; ";
-        joined += answer;
-    }
-    return joined;
-}
-
 } // namespace
 
 // [SECTION] Questions

@@ -1,7 +1,9 @@
 #include "vocab/TRes.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qor::test {
@@ -10,16 +12,24 @@ namespace {
 TEST(BuiltInList, ReadsTheShippedBlock) {
     TRes list;
     list.Load();
-    // The block in the tree is still a short stand-in for the full list, so only its shape is checked.
-    EXPECT_GT(list.Count(), 0);
-    EXPECT_LE(list.Count(), TRes::kMaxEntries);
+    EXPECT_EQ(list.Count(), TRes::kMaxEntries);
+    // Wrong answers are taken from entries of the question's class and direction: every class
+    // is there in both directions, with more than the five a question needs.
+    std::map<std::pair<int, bool>, int> perKind;
     for (const TVokabel& entry : list.Entries()) {
         SCOPED_TRACE(entry.Vokabel);
         EXPECT_FALSE(entry.IsBlank());
         EXPECT_TRUE(entry.Kontext0.empty() && entry.Kontext1.empty());
-        EXPECT_GE(entry.Wortart, 0);
-        EXPECT_LE(entry.Wortart, 5);
-        EXPECT_EQ(entry.Schwierigkeit, 0);
+        ASSERT_GE(entry.Wortart, 0);
+        ASSERT_LE(entry.Wortart, 5);
+        EXPECT_LE(entry.Schwierigkeit, 4);
+        ++perKind[std::make_pair(entry.Wortart, entry.Deutsch)];
+    }
+    for (int wortart = 0; wortart <= 5; ++wortart) {
+        for (bool deutsch : {false, true}) {
+            SCOPED_TRACE(std::to_string(wortart) + (deutsch ? " German" : " French"));
+            EXPECT_GT(perKind[std::make_pair(wortart, deutsch)], 5);
+        }
     }
 }
 

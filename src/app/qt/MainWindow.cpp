@@ -5,6 +5,7 @@
 #include "app/PageCommand.h"
 #include "app/ProgramObjects.h"
 #include "app/SpecialCodes.h"
+#include "app/qt/QtSettingsDialogs.h"
 #include "app/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
@@ -19,11 +20,17 @@
 
 namespace qor {
 
-MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), m_endProgram(std::move(endProgram)),
-      m_userServices(
-          std::make_unique<UserDatabaseServices>(objects.Users(), LoggingCommandServices::Instance())),
-      m_objects(objects) {
+MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects, Dialogs dialogs,
+                       QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), m_endProgram(std::move(endProgram)), m_objects(objects) {
+    if (dialogs == Dialogs::OnScreen)
+        m_settingsDialogs = std::make_unique<QtSettingsDialogs>(objects, this);
+    DialogService& otherDialogs = m_settingsDialogs
+                                      ? *m_settingsDialogs
+                                      : static_cast<DialogService&>(LoggingCommandServices::Instance());
+    m_userServices = std::make_unique<UserDatabaseServices>(objects.Users(), otherDialogs);
+    m_optionsServices =
+        std::make_unique<OptionsServices>([&objects]() -> TSuperOptions& { return objects.EnsureOptions(); });
     objects.EnsureQueryObjects();
     if (TBibliothek* library = objects.Library()) {
         m_libraryServices = std::make_unique<LibraryServices>(*library);
@@ -63,6 +70,7 @@ MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects
     services.lab = m_labServices.get();
     services.verbs = m_verbServices.get();
     services.dictionary = m_dictionaryServices.get();
+    services.options = m_optionsServices.get();
     m_context.page = this;
     m_context.services = WithStandIns(services);
     m_context.processMessages = [] { QCoreApplication::processEvents(); };

@@ -9,6 +9,7 @@
 #include "app/DictionaryServices.h"
 #include "app/LabServices.h"
 #include "app/LibraryServices.h"
+#include "app/OptionsServices.h"
 #include "app/QueryServices.h"
 #include "app/ShellCommandServices.h"
 #include "app/UserDatabaseServices.h"
@@ -34,7 +35,10 @@ public:
     // "END", the command "end" and closing the window call it.
     // `objects`: the long-lived objects behind the commands. Those that do not exist (a learner
     // database without dialogs, training objects only recorded) leave their commands to stand-ins.
-    MainWindow(std::function<void()> endProgram, ProgramObjects& objects, QWidget* parent = nullptr);
+    // Scripted runs never wait for a dialog: the settings dialogs are stand-ins then.
+    enum class Dialogs { OnScreen, StandIns };
+    MainWindow(std::function<void()> endProgram, ProgramObjects& objects, Dialogs dialogs,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Shows the window and its first page: the page a tool window asked for, a command it left
@@ -72,7 +76,9 @@ private:
     SettingsDriveSearch m_driveSearch;
     CommandContext m_context;
     std::function<void()> m_endProgram;
+    std::unique_ptr<DialogService> m_settingsDialogs;
     std::unique_ptr<UserDatabaseServices> m_userServices;
+    std::unique_ptr<OptionsServices> m_optionsServices;
     std::unique_ptr<LibraryServices> m_libraryServices;
     std::unique_ptr<QueryServices> m_queryServices;
     std::unique_ptr<LabServices> m_labServices;

@@ -9,7 +9,9 @@
 #include "page/controls/tXColorButton.h"
 #include "page/render/TXCanvas.h"
 #include "platform/MediaCommands.h"
+#include "platform/RegistryStore.h"
 #include "platform/qt/QtText.h"
+#include "sound/tWaveRec.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -104,6 +106,16 @@ TXPage::TXPage(QWidget* parent) : QWidget(parent) {
     });
     m_page = std::make_unique<PageControl>(static_cast<PageControlHost&>(*this));
     m_page->Resize(width(), height());
+    m_page->Document().SetRecorderFactory([this] { return MakeRecorder(); });
+}
+
+std::unique_ptr<PageRecorder> TXPage::MakeRecorder() {
+    auto recorder = std::make_unique<tWaveRec>(CurrentMediaCommandSender(), m_recorderTimer,
+                                               Registry(RegistryHive::LocalMachine));
+    // A change of state asks for a repaint, which draws the buttons onto the page's picture.
+    recorder->SetSurface(&m_recorderScratch, [this](const PageRect&) { update(); });
+    recorder->SetVisible(true);
+    return recorder;
 }
 
 TXPage::~TXPage() {
@@ -139,6 +151,14 @@ void TXPage::PaintChildControls(TXBitmap& picture) const {
         paint(document.Buttons().Button(i));
     if (TXMultipleChoice* grid = document.MultipleChoice())
         paint(*grid);
+    if (auto* recorder = document.hasRecorder ? dynamic_cast<tWaveRec*>(document.Recorder()) : nullptr) {
+        auto* self = const_cast<TXPage*>(this);
+        recorder->SetSurface(&picture, nullptr);
+        recorder->SetOrigin(0, m_page->ScrollOffset());
+        recorder->Draw(tWaveRec::Redraw::BufferOnly);
+        recorder->SetOrigin(0, 0);
+        recorder->SetSurface(&self->m_recorderScratch, [self](const PageRect&) { self->update(); });
+    }
 }
 
 // [Qt events]

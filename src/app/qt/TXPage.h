@@ -7,6 +7,8 @@
 #include "page/controls/ControlHost.h"
 #include "page/controls/PageControl.h"
 #include "page/controls/PageControlHost.h"
+#include "page/markup/PageRecorder.h"
+#include "page/render/IntervalTimer.h"
 #include "page/render/PageScreen.h"
 #include "page/render/TXBitmap.h"
 
@@ -97,8 +99,24 @@ private:
     void PlaceScrollBar(int x, int y, int width, int height) override;
 
     void PaintChildControls(TXBitmap& picture) const;
+    // A page's recorder: made by its RECORDER tag, polled on this page's timers.
+    std::unique_ptr<PageRecorder> MakeRecorder();
+
+    class RecorderTimer : public IntervalTimer {
+    public:
+        explicit RecorderTimer(TXPage& page) : m_page(page) {}
+        int Start(int intervalMs, std::function<void()> tick) override {
+            return m_page.StartTimer(intervalMs, std::move(tick));
+        }
+        void Stop(int id) override { m_page.StopTimer(id); }
+
+    private:
+        TXPage& m_page;
+    };
     MouseEvent PageMouseEvent(const QMouseEvent& event) const;
 
+    RecorderTimer m_recorderTimer{*this};
+    TXBitmap m_recorderScratch;          // where the recorder draws between paints; each paint draws it anew
     std::unique_ptr<PageControl> m_page; // made last, freed first: its controls call back here
     TXBitmap m_screen;                   // what the page copied to the screen, client-sized
     TXBitmap m_label;                    // the anchor label as drawn, empty when hidden

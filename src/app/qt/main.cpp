@@ -19,6 +19,7 @@
 #include "app/Startup.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PlaceholderWindow.h"
+#include "app/qt/QtIntervalTimer.h"
 #include "app/qt/QtScriptTarget.h"
 #include "app/qt/QtUserDialogs.h"
 #include "app/qt/TXPage.h"
@@ -113,15 +114,20 @@ int main(int argc, char** argv) {
     } senderReset;
 
     std::unique_ptr<ScreenService> screen = MakeScreenService();
+    // The program-wide recorder polls on these timers; they outlive the objects.
+    QtIntervalTimer recorderTimer;
     ProgramObjects objects;
     objects.SetCreatesRealObjects(true);
+    objects.SetRecorderTimer(&recorderTimer);
     // A script answers the log-in dialogs too; its opening answer-dialog steps answer the log-in
     // at the start. The other runs without a learner (a picture, a start-up check) cancel them,
     // so that nobody logs in and nothing waits.
     ScriptedUserDialogs scriptDialogs;
     QtUserDialogs screenDialogs([] { return MainPageFolder(Settings()); });
     std::size_t firstStep = 0;
+    MainWindow::Dialogs dialogMode = MainWindow::Dialogs::OnScreen;
     if (!commandLine.script.isEmpty() || !commandLine.screenshot.isEmpty() || commandLine.exitAfterStart) {
+        dialogMode = MainWindow::Dialogs::StandIns;
         firstStep = TakeLeadingDialogAnswers(scriptSteps, scriptDialogs);
         objects.SetUserDialogs(&scriptDialogs);
     } else {
@@ -164,7 +170,7 @@ int main(int argc, char** argv) {
         const bool backdropVisible = IsBackdropVisible(screen->PrimaryScreen());
         objects.SetBackdrop(Settings().backdropColour, backdropVisible);
         ResetMainState();
-        mainWindow = new MainWindow(endProgram, objects);
+        mainWindow = new MainWindow(endProgram, objects, dialogMode);
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         if (!mainWindow->Start(backdropVisible ? std::optional<Colour>(Settings().backdropColour)
                                                : std::nullopt))

@@ -2,6 +2,7 @@
 
 #include "page/markup/AttributeReader.h"
 #include "page/markup/TextStyle.h"
+#include "platform/Cp1252.h"
 #include "platform/Random.h"
 
 #include <algorithm>
@@ -10,19 +11,6 @@
 namespace qor {
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 // Six hexadecimal digits RRGGBB in Windows order 0x00BBGGRR.
 // The digits are read as one hexadecimal number 0xRRGGBB, so a short value such as "#0" (the

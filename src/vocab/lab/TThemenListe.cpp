@@ -128,13 +128,6 @@ void TThemenListe::SelectTheme(int theme) {
     SetSentenceMacros();
 }
 
-void TThemenListe::ShowAnswer(LabAnswer answer) {
-    if (!m_page)
-        return;
-    m_page->SetMacro("LabErgebnis", answer == LabAnswer::Right ? "Sehr schön!"_cp : "Leider daneben!");
-    m_page->LoadPage("laborergebnis.htx");
-}
-
 std::string ThemeListMarkup(const std::vector<TThema>& themes) {
     std::string markup;
     for (std::size_t i = 0; i < themes.size(); ++i) {

@@ -25,9 +25,6 @@ class TrainingPage;
 // A stored recording path ("XF:\LA\1\Lab__1a.wav") as a file to play; "" when it does not resolve.
 using ResolveRecording = std::function<std::string(std::string_view storedPath)>;
 
-// How the learner's dictation went, as the gap field reports it ("lab#2+" or "lab-").
-enum class LabAnswer { Right, Wrong };
-
 class TThemenListe {
 public:
     static constexpr int kRecentLimit = 20;
@@ -66,8 +63,6 @@ public:
     // "thema" + NN: another theme forgets the recent sentences and draws one; the same theme
     // keeps its sentence. Then the variables (the caller loads "labor.htx").
     void SelectTheme(int theme);
-    // "lab…+" and "lab-": "LabErgebnis" and the page "laborergebnis.htx".
-    void ShowAnswer(LabAnswer answer);
 
     // [State]
     int ThemeCount() const { return static_cast<int>(m_themes.size()); }

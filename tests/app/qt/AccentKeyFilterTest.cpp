@@ -14,20 +14,12 @@
 namespace qor {
 namespace {
 
-class AccentKeyFilterTest : public ::testing::Test {
+class AccentKeyFilterTest : public test::QtApplicationTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance())
-            s_application = test::MakeTestApplication();
-    }
-    static void TearDownTestSuite() { s_application.reset(); }
-
     static void PressF1(QWidget* widget) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QApplication::sendEvent(widget, &press);
     }
-
-    static inline std::unique_ptr<QApplication> s_application;
 };
 
 TEST_F(AccentKeyFilterTest, LineEditCyclesTheCharacterBeforeTheCaret) {

@@ -2,6 +2,7 @@
 // The one QApplication of a Qt test program, made by the first test suite that needs it.
 
 #include <QApplication>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace qor::test {
@@ -14,5 +15,15 @@ inline std::unique_ptr<QApplication> MakeTestApplication() {
         return nullptr;
     return std::make_unique<QApplication>(argc, argv);
 }
+
+// A test suite of widgets or dialogs: the application exists while its tests run.
+class QtApplicationTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_application = MakeTestApplication(); }
+    static void TearDownTestSuite() { s_application.reset(); }
+
+private:
+    static inline std::unique_ptr<QApplication> s_application;
+};
 
 } // namespace qor::test

@@ -26,16 +26,14 @@
 namespace qor {
 namespace {
 
-class UserDialogsTest : public ::testing::Test {
+class UserDialogsTest : public test::QtApplicationTest {
 protected:
     static void SetUpTestSuite() {
-        if (!QApplication::instance())
-            s_application = test::MakeTestApplication();
+        QtApplicationTest::SetUpTestSuite();
         QtFontService::LoadFontFiles();
         static QtFontService fonts;
         SetFontService(&fonts);
     }
-    static void TearDownTestSuite() { s_application.reset(); }
 
     void SetUp() override {
         m_folder = std::filesystem::temp_directory_path() /
@@ -55,7 +53,6 @@ protected:
     static std::string Caption(const QPushButton* button) { return FromQString(button->text()); }
 
     std::filesystem::path m_folder;
-    static inline std::unique_ptr<QApplication> s_application;
 };
 
 TEST_F(UserDialogsTest, TheWizardWalksThroughItsStepsAndChecksTheName) {

@@ -91,7 +91,7 @@ TEST(TZIPResource, TheBuiltInBlocksAreWindows1252Text) {
     const std::vector<BlockCase> cases = {
         {TextBlock::Sentences, "****Wetter und Zeit", std::string("Heute ist schönes Wetter."_cp)},
         {TextBlock::Verbs, "avoir,haben,avoir", std::string("être,sein,avoir"_cp)},
-        {TextBlock::Vocabulary, "l'arbre (m)", "der Baum"},
+        {TextBlock::Vocabulary, "die Arbeit", "travail (m)"},
     };
     for (const BlockCase& blockCase : cases) {
         SCOPED_TRACE(static_cast<int>(blockCase.block));

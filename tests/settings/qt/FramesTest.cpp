@@ -17,15 +17,9 @@
 namespace qor {
 namespace {
 
-class FramesTest : public ::testing::Test {
+class FramesTest : public test::QtApplicationTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance())
-            s_application = test::MakeTestApplication();
-    }
-    static void TearDownTestSuite() { s_application.reset(); }
     static QRect ToQRect(const FrameRect& r) { return QRect(r.left, r.top, r.width, r.height); }
-    static inline std::unique_ptr<QApplication> s_application;
 };
 
 TEST_F(FramesTest, TFrListePlacesItsPartsOnResize) {

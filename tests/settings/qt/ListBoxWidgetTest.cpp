@@ -17,14 +17,8 @@
 namespace qor {
 namespace {
 
-class ListBoxWidgetTest : public ::testing::Test {
+class ListBoxWidgetTest : public test::QtApplicationTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance())
-            s_application = test::MakeTestApplication();
-    }
-    static void TearDownTestSuite() { s_application.reset(); }
-
     void SetUp() override {
         SetFontService(&m_fonts);
         m_list.resize(200, 100);
@@ -54,7 +48,6 @@ protected:
 
     FixedAdvanceFonts m_fonts;
     TXListBox m_list;
-    static inline std::unique_ptr<QApplication> s_application;
 };
 
 TEST_F(ListBoxWidgetTest, DefaultsOfThePublishedProperties) {

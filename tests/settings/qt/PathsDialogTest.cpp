@@ -34,13 +34,8 @@ public:
     }
 };
 
-class PathsDialogTest : public ::testing::Test {
+class PathsDialogTest : public test::QtApplicationTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance())
-            s_application = test::MakeTestApplication();
-    }
-    static void TearDownTestSuite() { s_application.reset(); }
     void SetUp() override {
         SetMessagePresenter(&m_messages);
         m_settings.programFolder = "C:/qor/";
@@ -68,7 +63,6 @@ protected:
     ScriptedMessagePresenter m_messages;
     std::vector<int> m_savedMasks;
     std::string m_userFolderWhenSaved;
-    static inline std::unique_ptr<QApplication> s_application;
 };
 
 TEST_F(PathsDialogTest, FieldsShowTheCurrentFolders) {

@@ -35,13 +35,8 @@ public:
     std::string ErrorText(int) override { return "Fehler"; }
 };
 
-class SuperSettingsDialogTest : public ::testing::Test {
+class SuperSettingsDialogTest : public test::QtApplicationTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance())
-            s_application = test::MakeTestApplication();
-    }
-    static void TearDownTestSuite() { s_application.reset(); }
     void SetUp() override {
         SetMessagePresenter(&m_messages);
         m_temp.Touch("hqor/SuperDD/wolken.htx");
@@ -73,7 +68,6 @@ protected:
     ScriptedMessagePresenter m_messages;
     RecordingMedia m_media;
     std::vector<std::string> m_previews;
-    static inline std::unique_ptr<QApplication> s_application;
 };
 
 TEST_F(SuperSettingsDialogTest, TabsAndTheFirstOne) {

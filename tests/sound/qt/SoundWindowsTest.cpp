@@ -22,11 +22,8 @@
 namespace qor {
 namespace {
 
-class SoundWindowsTest : public ::testing::Test {
+class SoundWindowsTest : public test::QtApplicationTest {
 protected:
-    static void SetUpTestSuite() { s_application = test::MakeTestApplication(); }
-    static void TearDownTestSuite() { s_application.reset(); }
-
     // Logs the commands the windows send, and passes them on.
     class Logged : public MediaCommandSender {
     public:
@@ -42,7 +39,6 @@ protected:
         MediaCommandSender& m_next;
     };
 
-    static std::unique_ptr<QApplication> s_application;
     test::ScratchFolder m_folder;
     std::unique_ptr<RegistryStore> m_registry = OpenFileRegistry(m_folder.File("registry.txt"));
     ManualAudioDevice m_device;
@@ -50,8 +46,6 @@ protected:
     Logged m_sender{m_engine};
     test::SteppedTimer m_timer;
 };
-
-std::unique_ptr<QApplication> SoundWindowsTest::s_application;
 
 TEST_F(SoundWindowsTest, RecSetupShowsAndStoresTheFormat) {
     m_registry->WriteInteger("Software\\qor\\Aufnahme", "Bits", 8);

@@ -289,7 +289,6 @@ TEST_F(LabTest, WithoutAPageNothingIsShown) {
     TThemenListe lab({NumberedTheme("T", 2)}, nullptr, *m_registry, {});
     lab.DrawNextSentence();
     lab.ShowThemeList();
-    lab.ShowAnswer(LabAnswer::Right);
     lab.SetPage(&m_page);
     lab.SetSentenceMacros();
     EXPECT_TRUE(m_page.Pages().empty());
@@ -326,22 +325,6 @@ TEST_F(LabTest, ThemeListPageGetsTheListWhileItLoadsOnly) {
     EXPECT_EQ(page.Pages(), (std::vector<std::string>{"laborliste.htx"}));
     EXPECT_EQ(page.listWhileLoading, "<a href=\"" + std::string("§"_cp) + "thema 0;lab\" >Hotel</a><br>");
     EXPECT_EQ(page.Macro("LabListe"), "");
-}
-
-TEST_F(LabTest, AnswerResultPage) {
-    struct Case {
-        LabAnswer answer;
-        std::string text;
-    };
-    const std::vector<Case> cases = {{LabAnswer::Right, std::string("Sehr schön!"_cp)},
-                                     {LabAnswer::Wrong, "Leider daneben!"}};
-    auto lab = MakeLab({NumberedTheme("T", 2)});
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        lab->ShowAnswer(c.answer);
-        EXPECT_EQ(Macro("LabErgebnis"), c.text);
-        EXPECT_EQ(m_page.Page(), "laborergebnis.htx");
-    }
 }
 
 // [Registry]

@@ -80,13 +80,17 @@ int ApplyPathsDialog(PathFolders& stored, const PathFolders& entered, RecordingP
         mask |= kPathsMaskOwnRecordings;
         const std::string& folder = stored.ownRecordings;
         if (recordings && !folder.empty() && recordings->AnyPathStartsWith(folder)) {
-            std::string question =
-                std::string("Sollen in der Verwaltung der Sprachaufnahmen alle Verknüpfungen\rmit Dateien "
-                            "in dem Verzeichnis "_cp) +
-                folder + " durch den Alias \"XU:\"\rersetzt werden (empfohlen)?";
+            // Named first: clang 14 crashes on a converted literal used straight in the sum.
+            constexpr std::string_view kQuestionStart =
+                "Sollen in der Verwaltung der Sprachaufnahmen alle Verknüpfungen\rmit Dateien "
+                "in dem Verzeichnis "_cp;
+            std::string question(kQuestionStart);
+            question += folder;
+            question += " durch den Alias \"XU:\"\rersetzt werden (empfohlen)?";
             if (ShowAppMessage(question, kMbIconQuestion | kMbOkCancel) == kIdOk) {
                 int changed = recordings->RebasePrefix(folder, "XU:");
-                ShowAppMessage(std::to_string(changed) + std::string(" Einträge wurden geändert."_cp), 0);
+                constexpr std::string_view kChanged = " Einträge wurden geändert."_cp;
+                ShowAppMessage(std::to_string(changed) + std::string(kChanged), 0);
             }
         }
     }

@@ -3,12 +3,15 @@
 # the twelve lessons of the course, each completed from the start page, and the named pages. Every
 # script gets a settings folder, a home and an empty user folder of its own, so no learner state
 # leaks from one to the next. A failed script is reported with the driver's line; the exit code is non-zero when any failed.
-#   lessons_e2e.sh PROGRAM_DIR
+#   lessons_e2e.sh PROGRAM_DIR [PATTERN]
+# PATTERN (default "*") picks the scripts by name, so that the scripts can run as several tests side
+# by side.
 set -u
-if [ $# -ne 1 ] || [ ! -x "$1/qor" ]; then
-  echo "usage: lessons_e2e.sh PROGRAM_DIR (a built program folder holding the executable qor)" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -x "$1/qor" ]; then
+  echo "usage: lessons_e2e.sh PROGRAM_DIR [PATTERN] (a built program folder holding the executable qor)" >&2
   exit 2
 fi
+pattern=${2:-*}
 program_source=$(cd "$1" && pwd)
 scripts_dir=$(cd "$(dirname "$0")/lessons" && pwd)
 : "${QT_QPA_PLATFORM:=offscreen}" "${SDL_AUDIODRIVER:=dummy}"
@@ -24,9 +27,9 @@ cp -r "$program_source" "$program"
 passed=0
 failed=0
 shopt -s nullglob
-scripts=("$scripts_dir"/*.script)
+scripts=("$scripts_dir"/$pattern.script)
 if [ ${#scripts[@]} -eq 0 ]; then
-  echo "lessons_e2e: no scripts in $scripts_dir"
+  echo "lessons_e2e: no scripts $pattern.script in $scripts_dir"
   exit 1
 fi
 

@@ -42,13 +42,13 @@ private:
     SdlStream m_stream;
 };
 
-SDL_AudioSpec SpecOf(const AudioFormat& format) {
-    SDL_AudioSpec spec{};
-    spec.freq = format.samplesPerSecond;
-    spec.format = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    spec.channels = static_cast<Uint8>(format.channels);
-    spec.samples = 2048;
-    return spec;
+SDL_AudioSpec DeviceFormatOf(const AudioFormat& format) {
+    SDL_AudioSpec wanted{};
+    wanted.freq = format.samplesPerSecond;
+    wanted.format = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+    wanted.channels = static_cast<Uint8>(format.channels);
+    wanted.samples = 2048;
+    return wanted;
 }
 
 } // namespace
@@ -74,7 +74,7 @@ std::unique_ptr<PlaybackStream> SdlAudioDevice::Play(const AudioClip& clip, std:
         error = kMediaNoDriver;
         return nullptr;
     }
-    SDL_AudioSpec want = SpecOf(clip.format);
+    SDL_AudioSpec want = DeviceFormatOf(clip.format);
     SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (id == 0) {
         error = kMediaNoOutput;
@@ -95,7 +95,7 @@ std::unique_ptr<CaptureStream> SdlAudioDevice::Capture(const AudioFormat& format
         error = kMediaNoDriver;
         return nullptr;
     }
-    SDL_AudioSpec want = SpecOf(format);
+    SDL_AudioSpec want = DeviceFormatOf(format);
     SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 1, &want, nullptr, 0);
     if (id == 0) {
         error = kMediaNoInput;

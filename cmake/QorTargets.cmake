@@ -28,8 +28,13 @@ endfunction()
 
 # qor_test(name SOURCES ... DEPS ... [LABELS ...]): a GoogleTest program registered with ctest.
 # Tests labelled "core" need no Qt and run again under the sanitizers.
+# COST (optional): a higher number makes ctest start the program's tests earlier (long-running ones
+# then share the cores with the rest instead of running last and alone).
 function(qor_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "COST" "SOURCES;DEPS;LABELS" ${ARGN})
+  if(NOT ARG_COST)
+    set(ARG_COST 0)
+  endif()
   if(NOT ARG_SOURCES)
     message(STATUS "${name}: no test sources yet")
     return()
@@ -40,7 +45,7 @@ function(qor_test name)
   qor_warnings(${name})
   target_compile_definitions(${name} PRIVATE QOR_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   gtest_discover_tests(${name}
-    PROPERTIES LABELS "${ARG_LABELS}"
+    PROPERTIES LABELS "${ARG_LABELS}" COST ${ARG_COST}
                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;QOR_MESSAGE_SCRIPT=none"
     DISCOVERY_TIMEOUT 60)
 endfunction()

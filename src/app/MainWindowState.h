@@ -40,6 +40,7 @@ struct MainWindowState {
     bool bingoRunning = false;
 
     bool Running(PresentationStyle style) const;
+    bool AnyRunning() const { return technoRunning || seventiesRunning || bingoRunning; }
     void SetRunning(PresentationStyle style, bool running);
 };
 

@@ -426,20 +426,29 @@ void StopRunningStyle(CommandContext& context) {
     StopRunningStyle(run);
 }
 
-void PresentationKey(CommandContext& context, int key) {
+bool PresentationKey(CommandContext& context, int key) {
     CommandRun run = ResolveCommandRun(context);
-    if (!run.state.Running(PresentationStyle::Bingo))
-        return;
-    if (key == kSpaceKey)
+    if (run.state.Running(PresentationStyle::Bingo) && key == kSpaceKey) {
         run.services.styles->Advance(PresentationStyle::Bingo);
-    else if (key == kEscapeKey)
-        run.services.styles->Stop(PresentationStyle::Bingo);
+        return true;
+    }
+    if (key == kEscapeKey && run.state.AnyRunning()) {
+        StopRunningStyle(run);
+        return true;
+    }
+    return false;
 }
 
-void PresentationPageClick(CommandContext& context) {
+bool PresentationPageClick(CommandContext& context) {
     CommandRun run = ResolveCommandRun(context);
-    if (run.state.Running(PresentationStyle::Bingo))
+    if (run.state.Running(PresentationStyle::Bingo)) {
         run.services.styles->Advance(PresentationStyle::Bingo);
+        return true;
+    }
+    if (!run.state.AnyRunning())
+        return false;
+    StopRunningStyle(run);
+    return true;
 }
 
 void PresentationWindowClick(CommandContext& context) {

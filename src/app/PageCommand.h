@@ -23,9 +23,11 @@ void PageCommand(CommandContext& context, std::string_view text);
 
 // "stop": the running techno style, else the seventies style, else the game.
 void StopRunningStyle(CommandContext& context);
-// Input on the page while a presentation runs: space and a click advance the game, Escape stops it.
-void PresentationKey(CommandContext& context, int key);
-void PresentationPageClick(CommandContext& context);
+// Input on the page while a presentation runs: space and a click advance the game, Escape stops
+// any presentation, and a click ends the other presentations as it ends the fades. True when a
+// presentation took the key or click.
+bool PresentationKey(CommandContext& context, int key);
+bool PresentationPageClick(CommandContext& context);
 // A click on the window outside the page stops the techno style; its errors are ignored.
 void PresentationWindowClick(CommandContext& context);
 

@@ -54,7 +54,12 @@ constexpr StepSyntax kSteps[] = {
     {"seed", ArgShape::Number},
     {"expect-visited", ArgShape::Text},
     {"expect-feedback", ArgShape::Text},
+    {"after", ArgShape::Text},
 };
+
+// The steps that "after" may run later: actions, no expectations.
+constexpr std::string_view kLaterSteps[] = {"click", "right-click", "move",       "key",
+                                            "type",  "command",     "click-link", "screenshot"};
 
 // Pages name their folders with "\" or "/" and in any case; a visited page is kept in one form.
 std::string VisitedName(std::string path) {
@@ -150,6 +155,34 @@ bool ReadArgs(ArgShape shape, std::string_view rest, std::vector<std::string>& a
 
 } // namespace
 
+namespace {
+
+// "after MS STEP": a number of milliseconds and one action step with its arguments.
+bool CheckLaterStep(std::string_view text, std::string& why) {
+    const std::size_t blank = text.find(' ');
+    int milliseconds = 0;
+    if (blank == std::string_view::npos || !ReadInt(text.substr(0, blank), milliseconds) ||
+        milliseconds < 0) {
+        why = "expects milliseconds and a step";
+        return false;
+    }
+    std::vector<ScriptStep> later;
+    std::string error;
+    const std::string_view step = Trim(text.substr(blank + 1));
+    if (!ParseScript(step, later, error) || later.size() != 1) {
+        why = "expects one step after the milliseconds" + (error.empty() ? "" : " (" + error + ")");
+        return false;
+    }
+    if (std::find(std::begin(kLaterSteps), std::end(kLaterSteps), later.front().verb) ==
+        std::end(kLaterSteps)) {
+        why = "runs only actions later, not '" + later.front().verb + "'";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool ParseScript(std::string_view text, std::vector<ScriptStep>& steps, std::string& error) {
     steps.clear();
     int lineNumber = 0;
@@ -174,7 +207,8 @@ bool ParseScript(std::string_view text, std::vector<ScriptStep>& steps, std::str
         step.line = lineNumber;
         step.verb = std::string(verb);
         std::string why;
-        if (!ReadArgs(syntax->shape, rest, step.args, why)) {
+        if (!ReadArgs(syntax->shape, rest, step.args, why) ||
+            (step.verb == "after" && !CheckLaterStep(step.args.front(), why))) {
             error = "line " + std::to_string(lineNumber) + ": " + step.verb + " " + why;
             return false;
         }
@@ -214,14 +248,24 @@ int VirtualKeyFromName(std::string_view name) {
 ScriptRunner::ScriptRunner(ScriptTarget& target, ScriptedMessagePresenter& messages, std::string scriptName)
     : m_target(target), m_messages(messages), m_scriptName(std::move(scriptName)) {}
 
+void ScriptRunner::NoteVisitedPages() {
+    for (const std::string& page : m_target.TakeShownPages())
+        m_visited.insert(VisitedName(page));
+    m_visited.insert(VisitedName(m_target.CurrentPage()));
+}
+
 ScriptResult ScriptRunner::Run(const std::vector<ScriptStep>& steps) {
     ScriptResult result;
-    m_visited.insert(VisitedName(m_target.CurrentPage()));
+    NoteVisitedPages();
     for (const ScriptStep& step : steps) {
         std::string why;
-        const bool ok = RunStep(step, why);
-        m_visited.insert(VisitedName(m_target.CurrentPage()));
+        bool ok = RunStep(step, why);
+        NoteVisitedPages();
         ++result.stepsRun;
+        if (ok && !m_laterFailure.empty()) {
+            ok = false;
+            why = m_laterFailure;
+        }
         if (!ok) {
             result.ok = false;
             result.failure = m_scriptName + ":" + std::to_string(step.line) + ": " + step.verb;
@@ -314,6 +358,22 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         m_target.Command(cp(0));
     } else if (verb == "wait") {
         m_target.Wait(number(0));
+    } else if (verb == "after") {
+        // Checked when the script was read: a number and an action step.
+        const std::string_view text = a[0];
+        const std::size_t blank = text.find(' ');
+        int milliseconds = 0;
+        ReadInt(text.substr(0, blank), milliseconds);
+        std::vector<ScriptStep> later;
+        std::string error;
+        ParseScript(Trim(text.substr(blank + 1)), later, error);
+        ScriptStep action = later.front();
+        action.line = step.line;
+        m_target.Later(milliseconds, [this, action] {
+            std::string laterWhy;
+            if (!RunStep(action, laterWhy) && m_laterFailure.empty())
+                m_laterFailure = "the later " + action.verb + ": " + laterWhy;
+        });
     } else if (verb == "answer-message") {
         const int answer = ScriptedMessagePresenter::ParseAnswer(a[0]);
         if (answer < 0) {

@@ -6,6 +6,7 @@
 
 #include "page/controls/ControlEvents.h"
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -56,6 +57,12 @@ public:
     virtual void Command(std::string_view text) = 0;
     // Lets the program run (timers, animations) for `milliseconds`.
     virtual void Wait(int milliseconds) = 0;
+    // Calls `action` once `milliseconds` have passed, from whatever loop the program runs then (a
+    // presentation that a command started keeps the script waiting in that command).
+    virtual void Later(int milliseconds, std::function<void()> action) = 0;
+    // The pages shown since the last call, in order, as CurrentPage names them; also those that a
+    // step showed and left again.
+    virtual std::vector<std::string> TakeShownPages() { return {}; }
 
     // The page file shown, relative to the page folder ("kurs/lektion01.htx"); empty when none.
     virtual std::string CurrentPage() const = 0;
@@ -116,7 +123,10 @@ private:
     ScriptedMessagePresenter& m_messages;
     std::string m_scriptName;
     std::size_t m_messagesSeen = 0; // messages already matched by expect-message
+    void NoteVisitedPages();
+
     ScriptedUserDialogs* m_dialogs = nullptr;
+    std::string m_laterFailure;      // a failed "after" step, reported after the step it ran in
     std::size_t m_dialogsSeen = 0;   // dialogs already matched by expect-dialog
     std::set<std::string> m_visited; // the pages shown after each step, "/" for folders, lower case
 };

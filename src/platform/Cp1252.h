@@ -41,13 +41,7 @@ std::size_t FindInsensitive(std::string_view text, std::string_view needle, std:
 
 namespace detail {
 
-template <std::size_t N> struct Utf8Literal {
-    char bytes[N]{};
-    consteval Utf8Literal(const char (&text)[N]) {
-        for (std::size_t i = 0; i < N; ++i)
-            bytes[i] = text[i];
-    }
-};
+template <std::size_t N> struct Utf8Literal { char bytes[N]{}; };
 
 struct Cp1252Buffer {
     std::array<char, 512> bytes{};
@@ -103,14 +97,25 @@ template <std::size_t N> consteval Cp1252Buffer ConvertLiteral(const Utf8Literal
     return out;
 }
 
-template <Utf8Literal L> struct Cp1252Storage { static constexpr Cp1252Buffer value = ConvertLiteral(L); };
+template <char... C> struct Cp1252Storage {
+    static constexpr Cp1252Buffer value = ConvertLiteral(Utf8Literal<sizeof...(C) + 1>{{C..., 0}});
+};
 
 } // namespace detail
 
 // "Wörterbuch"_cp is the Windows-1252 text of a UTF-8 source literal, converted at compile time;
-// a character outside the code page does not compile.
-template <detail::Utf8Literal L> constexpr std::string_view operator""_cp() {
-    return {detail::Cp1252Storage<L>::value.bytes.data(), detail::Cp1252Storage<L>::value.size};
+// a character outside the code page does not compile. The characters come as a pack (a GNU
+// extension that g++ and clang share) because clang 14 crashes on literal class parameters in
+// some initialisers.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wgnu-string-literal-operator-template"
+#endif
+template <class Char, Char... C> constexpr std::string_view operator""_cp() {
+    return {detail::Cp1252Storage<C...>::value.bytes.data(), detail::Cp1252Storage<C...>::value.size};
 }
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 } // namespace qor

@@ -81,6 +81,11 @@ public:
     void Key(int key) override { actions.push_back("key " + std::to_string(key)); }
     void Command(std::string_view text) override {
         actions.push_back("command " + std::string(text));
+        if (text == "vegas") {
+            shown.push_back("vegas\\start.htx");
+            RunDue(60000);
+            page = "vokabeln.htx";
+        }
         // A command that asks a question, as "go" does.
         if (text == "go" && messages)
             messages->Show("Die aktuelle Bibliothek wurde verändert."_cp, "qor", kMbYesNoCancel);
@@ -98,7 +103,29 @@ public:
                                      : "password cancelled");
         }
     }
-    void Wait(int ms) override { actions.push_back("wait " + std::to_string(ms)); }
+    void Wait(int ms) override {
+        actions.push_back("wait " + std::to_string(ms));
+        RunDue(ms);
+    }
+    // Later actions fall due as the program runs: in a wait, or in a command that runs a while
+    // ("vegas" stands for a game that takes a minute and shows its page meanwhile).
+    void Later(int ms, std::function<void()> action) override {
+        actions.push_back("later " + std::to_string(ms));
+        later.emplace_back(ms, std::move(action));
+    }
+    void RunDue(int ms) {
+        std::vector<std::pair<int, std::function<void()>>> waiting = std::move(later);
+        later.clear();
+        for (auto& [due, action] : waiting) {
+            if (due <= ms)
+                action();
+            else
+                later.emplace_back(due - ms, std::move(action));
+        }
+    }
+    std::vector<std::pair<int, std::function<void()>>> later;
+    std::vector<std::string> TakeShownPages() override { return std::exchange(shown, {}); }
+    std::vector<std::string> shown;
     std::string CurrentPage() const override { return page; }
     std::string PageTitle() const override { return title; }
     std::optional<std::string> Macro(std::string_view name) const override {
@@ -140,6 +167,14 @@ TEST(ScriptDriver, RejectsMalformedLinesBeforeRunning) {
         {"expect-page", "line 1: expect-page expects a text"},
         {"expect-no-message now", "line 1: expect-no-message takes no arguments"},
         {"expect-macro", "line 1: expect-macro expects a name and a value"},
+        {"after key Escape", "line 1: after expects milliseconds and a step"},
+        {"after -5 key Escape", "line 1: after expects milliseconds and a step"},
+        {"after 500", "line 1: after expects milliseconds and a step"},
+        {"after 500 expect-page main.htx", "line 1: after runs only actions later, not 'expect-page'"},
+        {"after 500 hover 3 4",
+         "line 1: after expects one step after the milliseconds (line 1: unknown step 'hover')"},
+        {"after 500 click 3",
+         "line 1: after expects one step after the milliseconds (line 1: click expects 2 numbers)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
@@ -397,4 +432,32 @@ TEST(ScriptDriver, AnswersQuestionsOfAnyFormAndRemembersThePagesShown) {
     const ScriptResult noQuestion = RunText(other, messages, "answer-right\n");
     EXPECT_FALSE(noQuestion.ok);
     EXPECT_NE(noQuestion.failure.find("shows no question"), std::string::npos) << noQuestion.failure;
+}
+
+TEST(ScriptDriver, LaterStepsRunWhileACommandKeepsTheScriptWaiting) {
+    FakeTarget target;
+    ScriptedMessagePresenter messages;
+    const ScriptResult result = RunText(target, messages,
+                                        "after 3000 key Escape\n"
+                                        "after 90000   click  5 6\n"
+                                        "command vegas\n"
+                                        "expect-visited vegas/start.htx\n"
+                                        "expect-page vokabeln.htx\n"
+                                        "wait 40000\n");
+    EXPECT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(target.actions, (std::vector<std::string>{"later 3000", "later 90000", "command vegas",
+                                                        "key 27", "wait 40000", "left 5,6"}));
+
+    // A later step that fails fails the script at the step it ran in.
+    FakeTarget failing;
+    failing.links.clear();
+    const ScriptResult failed = RunText(failing, messages,
+                                        "after 10 click-link Weiter\n"
+                                        "expect-page main.htx\n"
+                                        "wait 20\n"
+                                        "expect-page main.htx\n");
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.stepsRun, 3);
+    EXPECT_NE(failed.failure.find("t.script:3: wait 20: the later click-link"), std::string::npos)
+        << failed.failure;
 }

@@ -35,7 +35,9 @@ ShippedContent::ShippedContent() {
         std::string relative = fs::relative(entry.path(), Sources()).generic_string();
         const bool page = EndsWith(relative, ".html");
         const bool exercise = EndsWith(relative, ".qor.txt");
-        if (!page && !exercise) {
+        // Other text files are data that a subsystem reads (the game's word pairs), stored plain.
+        const bool data = !exercise && EndsWith(relative, ".txt");
+        if (!page && !exercise && !data) {
             continue;
         }
         std::ifstream in(entry.path(), std::ios::binary);
@@ -43,15 +45,18 @@ ShippedContent::ShippedContent() {
         utf8 << in.rdbuf();
         ContentFile file;
         file.text = Cp1252FromUtf8(utf8.str(), &file.lossless);
-        relative =
-            page ? relative.substr(0, relative.size() - 5) + ".htx" : relative.substr(0, relative.size() - 4);
+        if (page)
+            relative = relative.substr(0, relative.size() - 5) + ".htx";
+        else if (exercise)
+            relative = relative.substr(0, relative.size() - 4);
         // The program names files in Windows-1252 ("wörterbuch.htx"); the file system in UTF-8.
         file.relative = Cp1252FromUtf8(relative);
         const fs::path target = m_folder / relative;
         fs::create_directories(target.parent_path());
         std::ofstream out(target, std::ios::binary);
         out << (page ? DeflateZlib(file.text) : file.text);
-        (page ? m_pages : m_exerciseFiles).push_back(std::move(file));
+        if (!data)
+            (page ? m_pages : m_exerciseFiles).push_back(std::move(file));
     }
     const auto byName = [](const ContentFile& a, const ContentFile& b) { return a.relative < b.relative; };
     std::sort(m_pages.begin(), m_pages.end(), byName);

@@ -4,6 +4,7 @@
 #include "app/MainWindowShow.h"
 #include "app/PageCommand.h"
 #include "app/ProgramObjects.h"
+#include "app/ProgramStyles.h"
 #include "app/SpecialCodes.h"
 #include "app/qt/QtSettingsDialogs.h"
 #include "app/qt/TXPage.h"
@@ -59,6 +60,13 @@ MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects
     m_page->setGeometry(0, 0, kClientWidth, kClientHeight);
     m_page->SetOnEndApplication([this] { Beenden(); });
 
+    if (objects.Library()) {
+        m_styleScreen =
+            std::make_unique<PageStyleScreen>(m_page->Page(), [] { QCoreApplication::processEvents(); });
+        m_styleServices =
+            std::make_unique<StyleServices>([this] { return ProgramStyleSetup(m_objects, *m_styleScreen); });
+    }
+
     CommandServices services;
     services.browser = this;
     services.programEnd = this;
@@ -71,6 +79,7 @@ MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects
     services.verbs = m_verbServices.get();
     services.dictionary = m_dictionaryServices.get();
     services.options = m_optionsServices.get();
+    services.styles = m_styleServices.get();
     m_context.page = this;
     m_context.services = WithStandIns(services);
     m_context.processMessages = [] { QCoreApplication::processEvents(); };
@@ -80,6 +89,8 @@ MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects
     page.OnPictureRequest = [this](std::string_view code, TXBitmap& bitmap) {
         PictureCode(m_context, code, bitmap);
     };
+    m_page->SetPresentationInput([this](int x, int y) { return PresentationClick(x, y); },
+                                 [this](int key) { return PresentationKey(m_context, key); });
     SetUpMainPage(m_context);
     objects.MainPage().Attach(
         *this, [this] { return isVisible(); }, [] { QCoreApplication::processEvents(); });
@@ -121,6 +132,24 @@ bool MainWindow::Start(std::optional<Colour> visibleBackdropColour) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     Beenden();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    // The page fills the window; what reaches the window itself is beside the page.
+    if (event->button() == Qt::LeftButton)
+        PresentationWindowClick(m_context);
+    QWidget::mousePressEvent(event);
+}
+
+bool MainWindow::PresentationClick(int x, int y) {
+    const MainWindowState& state = m_context.state ? *m_context.state : MainState();
+    if (!state.AnyRunning())
+        return false;
+    if (SameTextInsensitive(m_page->Page().LinkTargetAt(x, y), "§stop"_cp)) {
+        StopRunningStyle(m_context);
+        return true;
+    }
+    return PresentationPageClick(m_context);
 }
 
 // [CommandPage]

@@ -10,8 +10,10 @@
 #include "app/LabServices.h"
 #include "app/LibraryServices.h"
 #include "app/OptionsServices.h"
+#include "app/PageStyleScreen.h"
 #include "app/QueryServices.h"
 #include "app/ShellCommandServices.h"
+#include "app/StyleServices.h"
 #include "app/UserDatabaseServices.h"
 #include "app/VerbServices.h"
 
@@ -51,6 +53,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     // [CommandPage]
@@ -67,6 +70,9 @@ private:
     void SetSpecialCharacters(std::string_view characters) override;
     void ShowNormalCursor() override;
     void EnableMouseInput() override;
+    // A left click on the page while a presentation runs: its "stop" link stops it, anywhere
+    // else the presentation takes the click.
+    bool PresentationClick(int x, int y);
     // [BrowserService]
     bool Open(std::string_view url) override;
     // [ProgramEndService]
@@ -84,6 +90,8 @@ private:
     std::unique_ptr<LabServices> m_labServices;
     std::unique_ptr<VerbServices> m_verbServices;
     std::unique_ptr<DictionaryServices> m_dictionaryServices;
+    std::unique_ptr<PageStyleScreen> m_styleScreen;
+    std::unique_ptr<StyleServices> m_styleServices;
     ProgramObjects& m_objects;
 };
 

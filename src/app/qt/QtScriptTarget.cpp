@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace qor {
 
@@ -44,7 +45,9 @@ void SendMouse(QWidget& widget, QEvent::Type type, int x, int y, Qt::MouseButton
 } // namespace
 
 QtScriptTarget::QtScriptTarget(TXPage& page, std::string pageRoot)
-    : m_page(page), m_pageRoot(std::move(pageRoot)) {}
+    : m_page(page), m_pageRoot(std::move(pageRoot)) {
+    m_page.Page().OnFileChange = [this] { m_shownPages.push_back(CurrentPage()); };
+}
 
 void QtScriptTarget::Settle() {
     QCoreApplication::processEvents();
@@ -307,6 +310,14 @@ void QtScriptTarget::Wait(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(std::max(0, milliseconds), &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void QtScriptTarget::Later(int milliseconds, std::function<void()> action) {
+    QTimer::singleShot(std::max(0, milliseconds), &m_page, std::move(action));
+}
+
+std::vector<std::string> QtScriptTarget::TakeShownPages() {
+    return std::exchange(m_shownPages, {});
 }
 
 std::string QtScriptTarget::CurrentPage() const {

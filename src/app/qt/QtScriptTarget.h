@@ -33,6 +33,8 @@ public:
     bool AnswerQuestion(Answer answer) override;
     void Command(std::string_view text) override;
     void Wait(int milliseconds) override;
+    void Later(int milliseconds, std::function<void()> action) override;
+    std::vector<std::string> TakeShownPages() override;
 
     std::string CurrentPage() const override;
     std::string PageTitle() const override;
@@ -53,6 +55,7 @@ private:
 
     TXPage& m_page;
     std::string m_pageRoot;
+    std::vector<std::string> m_shownPages;
 };
 
 } // namespace qor

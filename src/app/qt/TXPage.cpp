@@ -195,6 +195,11 @@ MouseEvent TXPage::PageMouseEvent(const QMouseEvent& event) const {
 }
 
 void TXPage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_presentationClick) {
+        const QPoint at = event->position().toPoint();
+        if (m_presentationClick(at.x(), at.y()))
+            return;
+    }
     if (!m_label.Empty()) {
         const QPoint at = event->position().toPoint();
         if (QRect(m_labelX, m_labelY, m_label.Width(), m_label.Height()).contains(at)) {
@@ -242,6 +247,8 @@ void TXPage::keyPressEvent(QKeyEvent* event) {
         key.shift |= kShiftKey;
     }
     key.shift |= ShiftFromQt(event->modifiers(), Qt::NoButton);
+    if (key.key != 0 && m_presentationKey && m_presentationKey(key.key))
+        return;
     if (key.key != 0)
         m_page->KeyDown(key);
     if (key.key == 0 && VirtualKeyFromQt(event->key()) != 0)

@@ -36,6 +36,12 @@ public:
 
     // Called for the link target "END".
     void SetOnEndApplication(std::function<void()> call) { m_onEnd = std::move(call); }
+    // A running presentation sees left clicks and keys before the page does (the page is busy
+    // with the command that runs it); true takes the click or key.
+    void SetPresentationInput(std::function<bool(int x, int y)> click, std::function<bool(int key)> key) {
+        m_presentationClick = std::move(click);
+        m_presentationKey = std::move(key);
+    }
 
     // What the learner sees of the page: the buffer's window with the page's controls on it.
     QImage Picture() const;
@@ -133,6 +139,8 @@ private:
     QElapsedTimer m_clock;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     std::function<void()> m_onEnd;
+    std::function<bool(int x, int y)> m_presentationClick;
+    std::function<bool(int key)> m_presentationKey;
 };
 
 } // namespace qor

@@ -162,6 +162,9 @@ public:
     bool AnchorLabelVisible() const { return m_labelVisible; }
     const AnchorLabel& CurrentAnchorLabel() const { return m_label; }
     int HoverEntry() const { return m_hoverEntry; }
+    // The target of the link at a client point ("" when there is none), also while the page is
+    // busy: a presentation that runs in a command still offers its "stop" link.
+    std::string LinkTargetAt(int clientX, int clientY) const;
     bool TooltipTimerRunning() const { return m_tooltipTimer != 0; }
     bool AutoJumpPending() const { return m_autoJumpTimer != 0; }
 

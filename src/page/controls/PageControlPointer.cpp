@@ -185,6 +185,11 @@ void PageControl::MouseMove(const MouseEvent& event) {
     HandleMouseMove(event.x, event.y, event.shift);
 }
 
+std::string PageControl::LinkTargetAt(int clientX, int clientY) const {
+    const int entry = m_layout.Links().EntryAt(clientX, clientY + ScrollOffset());
+    return entry >= 0 ? LinkAt(entry).target : std::string();
+}
+
 LinkName PageControl::LinkAt(int entry) const {
     const LinkRectangle& rectangle = m_layout.Links().At(entry);
     if (rectangle.name >= 0 && rectangle.name < m_document->namedRectangles.Count()) {

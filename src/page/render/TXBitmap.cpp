@@ -325,6 +325,14 @@ void TXBitmap::TranslucentRectangle(int x1, int y1, int x2, int y2, Colour colou
     const std::uint8_t brush[3] = {static_cast<std::uint8_t>(channels[0]),
                                    static_cast<std::uint8_t>(channels[1]),
                                    static_cast<std::uint8_t>(channels[2])};
+    if (m_alpha == 255) {
+        // Opaque: the brush replaces the pixels, copied in blocks (the presentations fill large
+        // areas every frame).
+        const PixelRun run(brush[0], brush[1], brush[2]);
+        for (int row = 0; row < rows.count; ++row)
+            run.Fill(Row(rows.first + row) + 3 * columns.first, columns.count);
+        return;
+    }
     // The plain mix of mode 0, with the opacity alone as alpha.
     for (int row = 0; row < rows.count; ++row) {
         BlendRow<0, true>(Row(rows.first + row) + 3 * columns.first, brush, columns.count, m_alpha, channels,

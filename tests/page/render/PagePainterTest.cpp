@@ -9,8 +9,6 @@
 namespace qor::test {
 namespace {
 
-constexpr int kFirstBase = 28;
-
 // The fixed-advance fonts draw every character as a block from the cell top down to the base
 // line, one pixel narrower than its advance.
 Colour WordPixel(const LaidOutPage& page, std::string_view word) {

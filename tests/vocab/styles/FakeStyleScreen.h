@@ -2,6 +2,9 @@
 // A page surface with a virtual clock: waits move the clock, message processing runs what the
 // test scheduled for that time (clicks, "stop"). Loaded pages and presented frames are logged.
 
+#include "platform/Random.h"
+#include "vocab/TBibliothek.h"
+#include "vocab/TVocAufgabe.h"
 #include "vocab/styles/StyleScreen.h"
 
 #include <cstdint>
@@ -73,5 +76,19 @@ private:
     TXBitmap m_surface;
     std::multimap<std::int64_t, std::function<void()>> m_events;
 };
+
+// A pick for the game that draws an entry with the five entries after it as wrong choices, as
+// the query's random pick does with its wrong answers.
+inline std::function<TVocAufgabe()> SimpleQuestionPick(TBibliothek& library) {
+    return [&library] {
+        TVocAufgabe task;
+        const int index = RandomBelow(library.Count());
+        task.Frage = library.Entry(index);
+        task.Wahl[0] = task.Frage;
+        for (int k = 1; k < TVocAufgabe::kChoiceCount; ++k)
+            task.Wahl[k] = library.Entry((index + k) % library.Count());
+        return task;
+    };
+}
 
 } // namespace qor::test

@@ -56,15 +56,7 @@ protected:
         env.library = &library;
         env.settings = &settings;
         env.fonts = &fonts;
-        env.drawQuestion = [this] {
-            TVocAufgabe task;
-            const int index = RandomBelow(library.Count());
-            task.Frage = library.Entry(index);
-            task.Wahl[0] = task.Frage;
-            for (int k = 1; k < TVocAufgabe::kChoiceCount; ++k)
-                task.Wahl[k] = library.Entry((index + k) % library.Count());
-            return task;
-        };
+        env.drawQuestion = test::SimpleQuestionPick(library);
         env.nextRoundLibrary = [this] { ++newLibraries; };
         env.recordResult = [this](const TVokabel& entry, int change) {
             recorded.push_back({entry.Vokabel, change});
@@ -245,11 +237,17 @@ TEST_F(BingoTest, ASlowerGameTakesLonger) {
         env.screen = &fresh;
         env.vegasFaktor = faktor;
         TBingo game(env);
+        // The same first pairs at each speed (no clicks, the same seed), then goodbye.
+        fresh.everyProcess = [&game] {
+            if (game.Energy() <= 80)
+                game.Stop();
+        };
         const std::int64_t start = fresh.now;
         game.Run();
         durations.push_back(fresh.now - start);
     }
     // Every duration is scaled by 100 / VegasFaktor, so doubling the factor halves the game.
+    EXPECT_GT(durations[0], 5000);
     EXPECT_NEAR(static_cast<double>(durations[0]) * 2, static_cast<double>(durations[1]),
                 durations[1] * 0.05);
     EXPECT_NEAR(static_cast<double>(durations[1]) * 2, static_cast<double>(durations[2]),

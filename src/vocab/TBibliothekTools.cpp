@@ -23,26 +23,16 @@ std::string SortKey(const TVokabel& entry) {
     return entry.Vokabel + std::to_string(entry.Wortart) + entry.Bedeutung0 + entry.Bedeutung1;
 }
 
-std::vector<std::string> MeaningSet(const TVokabel& entry) {
+std::string AllMeanings(const TVokabel& entry) {
     std::string all = entry.Bedeutung0;
     if (!entry.Bedeutung1.empty())
         all += "; " + entry.Bedeutung1;
-    return vocab::SplitMeaningList(all);
-}
-
-bool SameMeanings(const TVokabel& a, const TVokabel& b) {
-    const std::vector<std::string> first = MeaningSet(a);
-    const std::vector<std::string> second = MeaningSet(b);
-    if (first.size() != second.size())
-        return false;
-    return std::all_of(first.begin(), first.end(), [&second](const std::string& part) {
-        return std::any_of(second.begin(), second.end(),
-                           [&part](const std::string& other) { return SameTextInsensitive(part, other); });
-    });
+    return all;
 }
 
 bool AreTwins(const TVokabel& a, const TVokabel& b) {
-    return a.Vokabel == b.Vokabel && a.Wortart == b.Wortart && SameMeanings(a, b);
+    return a.Vokabel == b.Vokabel && a.Wortart == b.Wortart &&
+           vocab::SameMeaningSets(AllMeanings(a), AllMeanings(b));
 }
 
 const std::string& SearchField(const TVokabel& entry, int field) {

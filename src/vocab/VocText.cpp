@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace qor::vocab {
@@ -92,6 +93,17 @@ std::vector<std::string> SplitMeaningList(std::string_view text) {
     }
     pieces.emplace_back(rest);
     return pieces;
+}
+
+bool SameMeaningSets(std::string_view a, std::string_view b) {
+    const std::vector<std::string> first = SplitMeaningList(a);
+    const std::vector<std::string> second = SplitMeaningList(b);
+    if (first.size() != second.size())
+        return false;
+    return std::all_of(first.begin(), first.end(), [&second](const std::string& part) {
+        return std::any_of(second.begin(), second.end(),
+                           [&part](const std::string& other) { return SameTextInsensitive(part, other); });
+    });
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {

@@ -16,6 +16,10 @@ std::string TrimRight(std::string_view text);
 // as it stands. An empty text gives no pieces.
 std::vector<std::string> SplitMeaningList(std::string_view text);
 
+// Whether two meaning lists hold the same meanings in any order, case ignored (the rule of the
+// duplicate search and of the editor's comparison with the dictionary).
+bool SameMeaningSets(std::string_view a, std::string_view b);
+
 // Every occurrence of `from` replaced by `to`, left to right.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 

@@ -2,8 +2,8 @@
 #include "editor/SearchRequest.h"
 #include "platform/Cp1252.h"
 #include "platform/WinPath.h"
-#include "settings/FileChooser.h"
 #include "settings/MemoryRegistry.h"
+#include "settings/QueuedFileChooser.h"
 #include "settings/SettingsTestSupport.h"
 #include "vocab/TBibliothek.h"
 
@@ -107,24 +107,14 @@ TEST(ImportSettings, StartFolderIsTheLastOneWhileItExists) {
     EXPECT_EQ(ImportStartFolder("", "/vokabeln/"), "/vokabeln/");
 }
 
-class ScriptedChooser : public FileChooser {
-public:
-    std::optional<std::string> answer;
-    std::vector<FileChoiceRequest> requests;
-    std::optional<std::string> ChooseFile(const FileChoiceRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-};
-
 TEST(ImportChosenFile, ImportsWithTheTypedSeparatorAndRemembersTheFolder) {
     test::TempFolder folder;
     const std::string file =
         folder.Touch("listen/woerter.txt", "maison;Haus\r\nchat ; Katze, Kater\r\nnur\r\n");
     test::MemoryRegistry registry;
     registry.WriteText(kImportKey, kImportFolderValue, folder.Folder() + "listen/");
-    ScriptedChooser chooser;
-    chooser.answer = file;
+    test::QueuedFileChooser chooser;
+    chooser.answers.push_back(file);
     TBibliothek library;
 
     ASSERT_TRUE(
@@ -146,7 +136,7 @@ TEST(ImportChosenFile, TabSeparatorAndCancel) {
     test::TempFolder folder;
     const std::string file = folder.Touch("tab.txt", "maison\tHaus\tle chat\r\n");
     test::MemoryRegistry registry;
-    ScriptedChooser chooser;
+    test::QueuedFileChooser chooser;
     TBibliothek library;
 
     EXPECT_FALSE(
@@ -154,7 +144,7 @@ TEST(ImportChosenFile, TabSeparatorAndCancel) {
     EXPECT_EQ(chooser.requests.at(0).startFolder, "/vok/");
     EXPECT_EQ(registry.writes, 0);
 
-    chooser.answer = file;
+    chooser.answers.push_back(file);
     ASSERT_TRUE(
         ImportChosenFile({"TAB", "Vokabel, Bedeutung, Kontext", ""}, "/vok/", chooser, registry, library));
     ASSERT_EQ(library.Count(), 1);

@@ -3,6 +3,7 @@
 // through libjpeg) and the program path of a temporary file.
 
 #include "page/render/TXBitmap.h"
+#include "page/sources/JpegWriter.h"
 #include "platform/WinPath.h"
 
 #include <cstdint>
@@ -52,8 +53,10 @@ inline std::string PaletteEntry(Colour colour) {
             static_cast<char>(RedOf(colour)), '\0'};
 }
 
-// A baseline JPEG of a bitmap (quality 95), encoded with libjpeg.
-std::string EncodeJpeg(const TXBitmap& bitmap, bool progressive = false);
+// A JPEG of a bitmap (quality 95), as a camera or an editor writes one.
+inline std::string EncodeJpeg(const TXBitmap& bitmap, bool progressive = false) {
+    return WriteJpeg(bitmap, 95, progressive ? JpegScan::Progressive : JpegScan::Baseline);
+}
 
 // The program path of a file-system path.
 inline std::string ProgramPathOf(const std::filesystem::path& path) {

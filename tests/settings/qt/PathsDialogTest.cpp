@@ -6,6 +6,7 @@
 #include "platform/Cp1252.h"
 #include "platform/ScriptedMessagePresenter.h"
 #include "platform/qt/QtText.h"
+#include "settings/QueuedFileChooser.h"
 #include "settings/qt/QtFileChooser.h"
 #include "settings/qt/TXPaths.h"
 
@@ -13,26 +14,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace qor {
 namespace {
-
-class ScriptedChooser : public FileChooser {
-public:
-    std::deque<std::optional<std::string>> answers;
-    std::vector<FileChoiceRequest> requests;
-    std::optional<std::string> ChooseFile(const FileChoiceRequest& request) override {
-        requests.push_back(request);
-        if (answers.empty())
-            return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
 
 class PathsDialogTest : public test::QtApplicationTest {
 protected:
@@ -59,7 +45,7 @@ protected:
     static std::string Text(const QLineEdit* field) { return FromQString(field->text()); }
 
     AppSettings m_settings;
-    ScriptedChooser m_chooser;
+    test::QueuedFileChooser m_chooser;
     ScriptedMessagePresenter m_messages;
     std::vector<int> m_savedMasks;
     std::string m_userFolderWhenSaved;

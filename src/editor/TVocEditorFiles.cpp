@@ -1,0 +1,151 @@
+// The editor's file commands: the leave check, new, open, add, save, recent files and import.
+#include "editor/TVocEditorCore.h"
+#include "platform/AppMessage.h"
+#include "platform/Cp1252.h"
+#include "platform/WinPath.h"
+
+namespace qor {
+
+namespace {
+
+constexpr std::string_view kOpenFilter = "QLV Bibliotheken (*.asc)|*.asc";
+constexpr std::string_view kSaveFilter = "Vokabel-Bibliotheken (*.asc)|*.asc";
+constexpr std::string_view kLeaveQuestion =
+    "Die aktuelle Bibliothek wurde verändert.\rSollen die Veränderungen gespeichert werden?"_cp;
+
+bool SameFolder(std::string_view a, std::string_view b) {
+    return SameTextInsensitive(WithTrailingSeparator(a), WithTrailingSeparator(b));
+}
+
+} // namespace
+
+bool TVocEditorCore::ConfirmLeavingLibrary(std::string_view question) {
+    if (!m_library.Changed())
+        return true;
+    const int answer = ShowAppMessage(question, kMbIconQuestion | kMbYesNoCancel);
+    if (answer == kIdCancel)
+        return false;
+    if (answer == kIdYes) {
+        FileSaveAs();
+        // A cancelled save dialog must not cost the learner the changes just offered to save.
+        return !m_library.Changed();
+    }
+    return true;
+}
+
+void TVocEditorCore::FileNeu() {
+    if (ConfirmLeavingLibrary(kLeaveQuestion))
+        ClearLibrary();
+}
+
+void TVocEditorCore::ClearLibrary() {
+    m_library.Clear(BlankLine::Keep);
+    SelectEntry(0);
+    ShowFileName();
+}
+
+void TVocEditorCore::ZufallErzeugen() {
+    const std::optional<RandomLibraryRequest> request = m_dialogs.RandomLibraryDialog();
+    if (!request || !m_dictionary || !ConfirmLeavingLibrary(kLeaveQuestion))
+        return;
+    ClearLibrary();
+    FillRandomly(*request);
+}
+
+bool TVocEditorCore::ChooseAndLoad(LoadMode mode) {
+    FileChoiceRequest request;
+    request.startFolder = m_environment.vocabularyFolder;
+    request.filter = std::string(kOpenFilter);
+    const std::optional<std::string> file = m_dialogs.OpenFileChooser().ChooseFile(request);
+    if (!file || file->empty())
+        return false;
+    const std::string folder = FolderPart(*file);
+    if (!SameFolder(folder, m_environment.vocabularyFolder)) {
+        m_environment.vocabularyFolder = folder;
+        if (m_environment.changeVocabularyFolder)
+            m_environment.changeVocabularyFolder(folder);
+    }
+    m_library.Load(*file, mode);
+    return true;
+}
+
+void TVocEditorCore::FileOpen() {
+    if (!ConfirmLeavingLibrary(kLeaveQuestion))
+        return;
+    if (!ChooseAndLoad(LoadMode::Replace))
+        return;
+    SelectEntry(0);
+    ShowFileName();
+}
+
+void TVocEditorCore::FileDazu() {
+    if (!ChooseAndLoad(LoadMode::Append))
+        return;
+    ShowList();
+    ShowVokabel();
+}
+
+void TVocEditorCore::FileSave() {
+    const int blank = m_library.FirstInnerBlank();
+    if (blank >= 0) {
+        ShowIncompleteEntry(blank,
+                            "Die Bibliothek enthält eine unvollständige Vokabel!\rBitte vervollständigen "
+                            "oder löschen Sie diese Vokabel\rund speichern Sie dann die Bibliothek "
+                            "erneut."_cp);
+        return;
+    }
+    if (!m_library.FileName().empty()) {
+        m_library.Save();
+    } else {
+        FileChoiceRequest request;
+        request.filter = std::string(kSaveFilter);
+        const std::optional<std::string> file = m_dialogs.SaveFileChooser().ChooseFile(request);
+        if (!file || file->empty())
+            return;
+        m_library.Save(*file);
+    }
+    ShowFileName();
+    m_library.RememberRecentFile("*");
+    RefreshRecentFiles();
+}
+
+void TVocEditorCore::FileSaveAs() {
+    FileChoiceRequest request;
+    request.proposedName = m_library.FileName();
+    request.filter = std::string(kSaveFilter);
+    const std::optional<std::string> file = m_dialogs.SaveFileChooser().ChooseFile(request);
+    if (file && !file->empty())
+        m_library.Save(*file);
+    m_library.RememberRecentFile("*");
+    RefreshRecentFiles();
+    ShowFileName();
+}
+
+// The menu item reads "&1 " + file name. Unlike the original menu this asks before the changed
+// library is replaced: learner data is never dropped without a question.
+void TVocEditorCore::OpenRecentFile(std::string_view caption) {
+    const std::string file = caption.size() > 3 ? std::string(caption.substr(3)) : std::string();
+    if (file.empty() || !ConfirmLeavingLibrary(kLeaveQuestion))
+        return;
+    m_library.Clear(BlankLine::Keep);
+    m_library.Load(file, LoadMode::Replace);
+    SelectEntry(0);
+    ShowFileName();
+    ShowList();
+}
+
+void TVocEditorCore::Importieren() {
+    if (!ConfirmLeavingLibrary(kLeaveQuestion))
+        return;
+    if (m_environment.registry) {
+        const std::optional<ImportSettings> typed =
+            m_dialogs.ImportAssistant(ReadImportSettings(*m_environment.registry));
+        if (typed)
+            ImportChosenFile(*typed, m_environment.vocabularyFolder, m_dialogs.OpenFileChooser(),
+                             *m_environment.registry, m_library);
+    }
+    SelectEntry(0);
+    ShowFileName();
+}
+
+} // namespace qor

@@ -121,8 +121,8 @@ void TVocEditorCore::FileSaveAs() {
     ShowFileName();
 }
 
-// The menu item reads "&1 " + file name. Unlike the original menu this asks before the changed
-// library is replaced: learner data is never dropped without a question.
+// The menu item reads "&1 " + file name. It asks before a changed library is replaced, as opening
+// a file does: the learner's changes are never dropped without a question.
 void TVocEditorCore::OpenRecentFile(std::string_view caption) {
     const std::string file = caption.size() > 3 ? std::string(caption.substr(3)) : std::string();
     if (file.empty() || !ConfirmLeavingLibrary(kLeaveQuestion))

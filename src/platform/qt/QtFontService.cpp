@@ -125,7 +125,7 @@ QtFontService::LoadedFont& QtFontService::LoadUncached(const FontSpec& request) 
     QList<quint32> glyphs = loaded.raw.glyphIndexesForString(all);
     for (int code = 0; code < 256 && code < glyphs.size(); ++code) {
         loaded.glyphs[static_cast<std::size_t>(code)] = glyphs[code];
-        // Control characters take no room, as in the original text output.
+        // Control characters take no room: page texts carry them (line ends, tabs) without showing them.
         loaded.advances[static_cast<std::size_t>(code)] =
             code < 32 ? 0 : metrics.horizontalAdvance(all[code]);
     }

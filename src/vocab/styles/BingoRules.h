@@ -56,6 +56,11 @@ std::optional<Colour> SwatchColour(std::string_view bottomText);
 // Between `from` (level 0) and `to` (level 255).
 Colour BlendColour(Colour from, Colour to, int level);
 
+// The game and the picture show write their texts alike: from this size down until they leave this
+// margin on either side.
+inline constexpr int kStyleTextSize = 36;
+inline constexpr int kStyleTextMargin = 20;
+
 // The largest size, from `start` down in steps of 2 (not below 2), at which `text` leaves at least
 // `margin` pixels on either side of `width`.
 int FittingSize(const FontService& fonts, FontSpec font, std::string_view text, int start, int width,

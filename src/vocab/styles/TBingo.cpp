@@ -25,8 +25,6 @@ constexpr std::array<std::string_view, 10> kGameFonts = {
 
 constexpr StyleRect kTopArea{0, 30, 800, 237};
 constexpr StyleRect kBottomArea{0, 297, 800, 504};
-constexpr int kTextSize = 36;
-constexpr int kTextMargin = 20;
 constexpr int kSwatchInsetX = 120;
 constexpr int kSwatchInsetY = 40;
 constexpr int kFadeStep = 20;
@@ -181,7 +179,7 @@ FontSpec TBingo::RandomFont() const {
     FontSpec font;
     font.name =
         m_fonts.empty() ? std::string("Arial") : m_fonts[RandomBelow(static_cast<int>(m_fonts.size()))];
-    font.height = kTextSize;
+    font.height = kStyleTextSize;
     font.bold = SameTextInsensitive(font.name, "Arial") || SameTextInsensitive(font.name, "Courier new");
     return font;
 }
@@ -301,7 +299,7 @@ void TBingo::DrawArea(const StyleRect& area, std::string_view text, const FontSp
     if (text.empty())
         return;
     FontSpec fitted = font;
-    fitted.height = FittingSize(*m_env.fonts, font, text, kTextSize, area.Width(), kTextMargin);
+    fitted.height = FittingSize(*m_env.fonts, font, text, kStyleTextSize, area.Width(), kStyleTextMargin);
     const TextMetrics metrics = m_env.fonts->Measure(fitted, text);
     const int x = area.left + (area.Width() - metrics.width) / 2;
     const int y = area.top + (area.Height() - metrics.height) / 2;

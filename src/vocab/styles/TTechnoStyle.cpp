@@ -16,8 +16,6 @@ namespace qor {
 
 namespace {
 
-constexpr int kTextSize = 36;
-constexpr int kTextMargin = 20;
 constexpr int kLineGap = 20;
 constexpr int kFrameY = 19;
 constexpr int kFrameWait = 10;
@@ -218,7 +216,8 @@ FontSpec TTechnoStyle::FontOfSize(int size) const {
 }
 
 int TTechnoStyle::FittedSize(std::string_view text) const {
-    return FittingSize(m_fonts, FontOfSize(kTextSize), text, kTextSize, kFrameWidth, kTextMargin);
+    return FittingSize(m_fonts, FontOfSize(kStyleTextSize), text, kStyleTextSize, kFrameWidth,
+                       kStyleTextMargin);
 }
 
 void TTechnoStyle::DrawCentred(std::string_view text, int y) {
@@ -233,7 +232,7 @@ void TTechnoStyle::DrawCentred(std::string_view text, int y) {
 void TTechnoStyle::DrawTexts(std::int64_t now) {
     const int height = m_frame.Height();
     if (m_settings.scrolling) {
-        const int lineHeight = m_fonts.Measure(FontOfSize(kTextSize), "*").height;
+        const int lineHeight = m_fonts.Measure(FontOfSize(kStyleTextSize), "*").height;
         const int meaningY = m_textY + lineHeight + kLineGap;
         if (meaningY + lineHeight < 0 || m_top.text.empty()) {
             m_top = m_items.Next();

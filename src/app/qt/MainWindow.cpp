@@ -105,6 +105,11 @@ MainWindow::~MainWindow() {
     m_objects.MainPage().Detach(*this);
 }
 
+void MainWindow::SetToolWindows(ToolWindowService* windows) {
+    m_context.services.toolWindows =
+        windows ? windows : static_cast<ToolWindowService*>(&LoggingCommandServices::Instance());
+}
+
 bool MainWindow::Start(std::optional<Colour> visibleBackdropColour) {
     show();
     const ShowPlan plan = PlanShowing(m_context, visibleBackdropColour);

@@ -49,6 +49,8 @@ public:
     bool Start(std::optional<Colour> visibleBackdropColour);
 
     TXPage& Page() { return *m_page; }
+    // The windows that take this window's place (the editor, ...); nullptr: stand-ins.
+    void SetToolWindows(ToolWindowService* windows);
     CommandContext& Context() { return m_context; }
 
 protected:

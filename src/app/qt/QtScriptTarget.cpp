@@ -44,9 +44,24 @@ void SendMouse(QWidget& widget, QEvent::Type type, int x, int y, Qt::MouseButton
 
 } // namespace
 
-QtScriptTarget::QtScriptTarget(TXPage& page, std::string pageRoot)
-    : m_page(page), m_pageRoot(std::move(pageRoot)) {
-    m_page.Page().OnFileChange = [this] { m_shownPages.push_back(CurrentPage()); };
+QtScriptTarget::QtScriptTarget(std::function<TXPage*()> currentPage, std::string pageRoot)
+    : m_currentPage(std::move(currentPage)), m_pageRoot(std::move(pageRoot)) {}
+
+QtScriptTarget::~QtScriptTarget() = default;
+
+TXPage& QtScriptTarget::PageWidget() const {
+    TXPage* page = m_currentPage ? m_currentPage() : nullptr;
+    if (!page) {
+        // A tool window stands in the main window's place: the steps meet an empty page.
+        if (!m_noPage)
+            m_noPage = std::make_unique<TXPage>();
+        page = m_noPage.get();
+    }
+    if (page != m_watchedPage) {
+        m_watchedPage = page;
+        page->Page().OnFileChange = [this] { m_shownPages.push_back(CurrentPage()); };
+    }
+    return *page;
 }
 
 void QtScriptTarget::Settle() {
@@ -55,12 +70,12 @@ void QtScriptTarget::Settle() {
 }
 
 bool QtScriptTarget::ClickLink(std::string_view text) {
-    PageControl& page = m_page.Page();
+    PageControl& page = PageWidget().Page();
     const std::optional<FoundLink> link = FindLink(page.Document(), page.Layout(), text);
     if (!link)
         return false;
     // Bring the link into view first, as a learner would scroll to it.
-    const int height = m_page.height();
+    const int height = PageWidget().height();
     if (link->rect.top < page.ScrollOffset() || link->rect.bottom >= page.ScrollOffset() + height)
         page.ScrollTo(std::max(0, link->rect.top - height / 3));
     const int x = (link->rect.left + link->rect.right) / 2;
@@ -72,35 +87,35 @@ bool QtScriptTarget::ClickLink(std::string_view text) {
 void QtScriptTarget::Click(int x, int y, MouseButton button) {
     const Qt::MouseButton qtButton = QtButton(button);
     Move(x, y);
-    SendMouse(m_page, QEvent::MouseButtonPress, x, y, qtButton, qtButton);
+    SendMouse(PageWidget(), QEvent::MouseButtonPress, x, y, qtButton, qtButton);
     Settle();
-    SendMouse(m_page, QEvent::MouseButtonRelease, x, y, qtButton, Qt::NoButton);
+    SendMouse(PageWidget(), QEvent::MouseButtonRelease, x, y, qtButton, Qt::NoButton);
     Settle();
 }
 
 void QtScriptTarget::Move(int x, int y) {
-    SendMouse(m_page, QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton);
+    SendMouse(PageWidget(), QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton);
     Settle();
 }
 
 void QtScriptTarget::Drag(int x1, int y1, int x2, int y2) {
     Move(x1, y1);
-    SendMouse(m_page, QEvent::MouseButtonPress, x1, y1, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(PageWidget(), QEvent::MouseButtonPress, x1, y1, Qt::LeftButton, Qt::LeftButton);
     Settle();
     for (int step = 1; step <= kDragSteps; ++step) {
         const int x = x1 + (x2 - x1) * step / kDragSteps;
         const int y = y1 + (y2 - y1) * step / kDragSteps;
-        SendMouse(m_page, QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton);
+        SendMouse(PageWidget(), QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton);
         Settle();
     }
-    SendMouse(m_page, QEvent::MouseButtonRelease, x2, y2, Qt::LeftButton, Qt::NoButton);
+    SendMouse(PageWidget(), QEvent::MouseButtonRelease, x2, y2, Qt::LeftButton, Qt::NoButton);
     Settle();
 }
 
 void QtScriptTarget::SendKey(int qtKey, const QString& text) {
     // Keys go where the learner's would: the INPUT field when it has the focus, else the page.
-    QWidget* target = &m_page;
-    if (QLineEdit* input = m_page.TextInput(); input && input->hasFocus())
+    QWidget* target = &PageWidget();
+    if (QLineEdit* input = PageWidget().TextInput(); input && input->hasFocus())
         target = input;
     QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
     QCoreApplication::sendEvent(target, &press);
@@ -135,26 +150,26 @@ void QtScriptTarget::Key(int virtualKey) {
 }
 
 void QtScriptTarget::DragInDocument(int x1, int y1, int x2, int y2, int steps) {
-    PageControl& page = m_page.Page();
-    const int height = m_page.height();
+    PageControl& page = PageWidget().Page();
+    const int height = PageWidget().height();
     if (y1 < page.ScrollOffset() || y1 >= page.ScrollOffset() + height)
         page.ScrollTo(std::max(0, y1 - height / 3));
     const int scroll = page.ScrollOffset();
     Move(x1, y1 - scroll);
-    SendMouse(m_page, QEvent::MouseButtonPress, x1, y1 - scroll, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(PageWidget(), QEvent::MouseButtonPress, x1, y1 - scroll, Qt::LeftButton, Qt::LeftButton);
     Settle();
     for (int step = 1; step <= steps; ++step) {
         const int x = x1 + (x2 - x1) * step / steps;
         const int y = y1 + (y2 - y1) * step / steps - scroll;
-        SendMouse(m_page, QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton);
+        SendMouse(PageWidget(), QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton);
         Settle();
     }
-    SendMouse(m_page, QEvent::MouseButtonRelease, x2, y2 - scroll, Qt::LeftButton, Qt::NoButton);
+    SendMouse(PageWidget(), QEvent::MouseButtonRelease, x2, y2 - scroll, Qt::LeftButton, Qt::NoButton);
     Settle();
 }
 
 bool QtScriptTarget::ClickGap(int number) {
-    PageControl& page = m_page.Page();
+    PageControl& page = PageWidget().Page();
     tTippAufgabenListe& gaps = page.Document().GapEdits();
     if (number < 1 || number > gaps.Count())
         return false;
@@ -163,7 +178,7 @@ bool QtScriptTarget::ClickGap(int number) {
         return false;
     const int x = edit.Left() + std::min(edit.Width() / 2, 8);
     const int y = edit.Top() + edit.Height() / 2;
-    const int height = m_page.height();
+    const int height = PageWidget().height();
     if (y < page.ScrollOffset() || y >= page.ScrollOffset() + height)
         page.ScrollTo(std::max(0, y - height / 3));
     Click(x, y - page.ScrollOffset(), MouseButton::Left);
@@ -171,7 +186,7 @@ bool QtScriptTarget::ClickGap(int number) {
 }
 
 bool QtScriptTarget::DragBlock(std::string_view word) {
-    const tDragAufgabenListe& task = m_page.Page().Document().dragTask;
+    const tDragAufgabenListe& task = PageWidget().Page().Document().dragTask;
     const auto& blocks = task.Blocks();
     const auto& targets = task.Targets();
     const auto block =
@@ -190,7 +205,7 @@ bool QtScriptTarget::DragBlock(std::string_view word) {
 }
 
 bool QtScriptTarget::BuildSentence(int number) {
-    tSatzbauListe& sentences = m_page.Page().Document().sentences;
+    tSatzbauListe& sentences = PageWidget().Page().Document().sentences;
     if (number < 1 || number > sentences.SentenceCount())
         return false;
     const int index = number - 1;
@@ -232,7 +247,7 @@ bool QtScriptTarget::ChooseRight() {
 }
 
 bool QtScriptTarget::AnswerGap(int number) {
-    tTippAufgabenListe& gaps = m_page.Page().Document().GapEdits();
+    tTippAufgabenListe& gaps = PageWidget().Page().Document().GapEdits();
     if (number < 1 || number > gaps.Count())
         return false;
     const TPageEdit& edit = gaps.Edit(number - 1);
@@ -248,7 +263,7 @@ bool QtScriptTarget::AnswerGap(int number) {
 
 bool QtScriptTarget::AnswerQuestion(Answer answer) {
     const bool right = answer == Answer::Right;
-    PageControl& page = m_page.Page();
+    PageControl& page = PageWidget().Page();
     tTippAufgabenListe& gaps = page.Document().GapEdits();
     for (int i = 0; i < gaps.Count(); ++i) {
         const TPageEdit& edit = gaps.Edit(i);
@@ -283,7 +298,7 @@ bool QtScriptTarget::AnswerQuestion(Answer answer) {
 }
 
 bool QtScriptTarget::ClickCell(const std::function<bool(const TXMultipleChoice&, int)>& wanted) {
-    PageControl& page = m_page.Page();
+    PageControl& page = PageWidget().Page();
     TXMultipleChoice* grid = page.Document().MultipleChoice();
     if (!grid || !grid->Visible())
         return false;
@@ -302,7 +317,7 @@ bool QtScriptTarget::ClickCell(const std::function<bool(const TXMultipleChoice&,
 }
 
 void QtScriptTarget::Command(std::string_view text) {
-    m_page.Page().FollowLink("\xA7" + std::string(text), m_page.Page().ClientRect());
+    PageWidget().Page().FollowLink("\xA7" + std::string(text), PageWidget().Page().ClientRect());
     Settle();
 }
 
@@ -313,7 +328,7 @@ void QtScriptTarget::Wait(int milliseconds) {
 }
 
 void QtScriptTarget::Later(int milliseconds, std::function<void()> action) {
-    QTimer::singleShot(std::max(0, milliseconds), &m_page, std::move(action));
+    QTimer::singleShot(std::max(0, milliseconds), &PageWidget(), std::move(action));
 }
 
 std::vector<std::string> QtScriptTarget::TakeShownPages() {
@@ -321,18 +336,18 @@ std::vector<std::string> QtScriptTarget::TakeShownPages() {
 }
 
 std::string QtScriptTarget::CurrentPage() const {
-    const std::string& full = m_page.Page().Source().FullPath();
+    const std::string& full = PageWidget().Page().Source().FullPath();
     if (full.size() > m_pageRoot.size() && SameTextInsensitive(full.substr(0, m_pageRoot.size()), m_pageRoot))
         return full.substr(m_pageRoot.size());
     return full;
 }
 
 std::string QtScriptTarget::PageTitle() const {
-    return m_page.Page().Document().title;
+    return PageWidget().Page().Document().title;
 }
 
 std::optional<std::string> QtScriptTarget::Macro(std::string_view name) const {
-    const TXAliasList& macros = m_page.Page().Document().macros;
+    const TXAliasList& macros = PageWidget().Page().Document().macros;
     const int index = macros.Find(name);
     if (index < 0)
         return std::nullopt;
@@ -340,26 +355,26 @@ std::optional<std::string> QtScriptTarget::Macro(std::string_view name) const {
 }
 
 bool QtScriptTarget::Condition(std::string_view name) const {
-    return m_page.Page().TestBedingung(name);
+    return PageWidget().Page().TestBedingung(name);
 }
 
 std::string QtScriptTarget::TakeFeedback() {
-    std::string feedback = m_page.Page().LastFeedback();
-    m_page.Page().ClearLastFeedback();
+    std::string feedback = PageWidget().Page().LastFeedback();
+    PageWidget().Page().ClearLastFeedback();
     return feedback;
 }
 
 std::optional<std::string> QtScriptTarget::FocusedText() const {
-    if (QLineEdit* input = m_page.TextInput(); input && input->hasFocus())
+    if (QLineEdit* input = PageWidget().TextInput(); input && input->hasFocus())
         return FromQString(input->text());
-    if (const auto* edit = dynamic_cast<const TPageEdit*>(m_page.FocusedChild()))
+    if (const auto* edit = dynamic_cast<const TPageEdit*>(PageWidget().FocusedChild()))
         return edit->Text();
     return std::nullopt;
 }
 
 bool QtScriptTarget::Screenshot(const std::string& path) {
     Settle();
-    return m_page.window()->grab().save(QString::fromStdString(path), "PNG");
+    return PageWidget().window()->grab().save(QString::fromStdString(path), "PNG");
 }
 
 } // namespace qor

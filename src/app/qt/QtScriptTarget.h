@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace qor {
@@ -15,8 +16,10 @@ class TXPage;
 
 class QtScriptTarget : public ScriptTarget {
 public:
-    // `pageRoot` is the page folder that page names are reported relative to (…/hqor/).
-    QtScriptTarget(TXPage& page, std::string pageRoot);
+    // `currentPage` gives the main window's page shown now (nullptr while a tool window stands in
+    // its place); `pageRoot` is the page folder that page names are reported relative to (…/hqor/).
+    QtScriptTarget(std::function<TXPage*()> currentPage, std::string pageRoot);
+    ~QtScriptTarget() override;
 
     bool ClickLink(std::string_view text) override;
     void Click(int x, int y, MouseButton button) override;
@@ -53,9 +56,13 @@ private:
     // Clicks the first multiple-choice cell that `wanted` accepts; false when none does.
     bool ClickCell(const std::function<bool(const TXMultipleChoice&, int)>& wanted);
 
-    TXPage& m_page;
+    TXPage& PageWidget() const;
+
+    std::function<TXPage*()> m_currentPage;
+    mutable std::unique_ptr<TXPage> m_noPage;
+    mutable TXPage* m_watchedPage = nullptr;
     std::string m_pageRoot;
-    std::vector<std::string> m_shownPages;
+    mutable std::vector<std::string> m_shownPages;
 };
 
 } // namespace qor

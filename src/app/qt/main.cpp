@@ -19,6 +19,8 @@
 #include "app/Startup.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PlaceholderWindow.h"
+#include "app/qt/ProgramWindows.h"
+#include "editor/qt/TVocEditor.h"
 #include "app/qt/QtIntervalTimer.h"
 #include "app/qt/QtScriptTarget.h"
 #include "app/qt/QtUserDialogs.h"
@@ -156,33 +158,32 @@ int main(int argc, char** argv) {
 
     // The main window, the backdrop and the dictionary window; in editor mode the editor is the
     // main window and the backdrop stays hidden.
-    std::unique_ptr<QWidget> editorWindow;
-    MainWindow* mainWindow = nullptr;
+    ProgramWindows windows(objects, endProgram, dialogMode);
     std::unique_ptr<PlaceholderWindow> dictionaryWindow = std::make_unique<PlaceholderWindow>(
         ToQString("Wörterbuch"_cp), ToQString("Das Wörterbuch folgt."_cp));
+    QWidget* shown = nullptr;
     if (Settings().editorMode) {
         application.setApplicationName(ToQString("*qor französisch"_cp));
-        editorWindow = std::make_unique<PlaceholderWindow>(ToQString("Vokabel-Editor"_cp),
-                                                           ToQString("Der Vokabel-Editor folgt."_cp));
         objects.SetBackdrop(Settings().backdropColour, false);
-        editorWindow->show();
+        objects.EnsureQueryObjects();
+        shown = windows.ShowEditor(EditorMode::Standalone, std::nullopt);
+        if (!shown)
+            return 1;
     } else {
         const bool backdropVisible = IsBackdropVisible(screen->PrimaryScreen());
         objects.SetBackdrop(Settings().backdropColour, backdropVisible);
         ResetMainState();
-        mainWindow = new MainWindow(endProgram, objects, dialogMode);
-        mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-        if (!mainWindow->Start(backdropVisible ? std::optional<Colour>(Settings().backdropColour)
-                                               : std::nullopt))
+        shown = windows.ShowMainWindow(
+            std::nullopt, backdropVisible ? std::optional<Colour>(Settings().backdropColour) : std::nullopt);
+        if (!shown)
             return 1;
     }
     QObject::connect(&application, &QApplication::lastWindowClosed, endProgram);
 
     int exitCode = 0;
-    QWidget* shown = mainWindow ? static_cast<QWidget*>(mainWindow) : editorWindow.get();
-    if (!commandLine.script.isEmpty() && mainWindow) {
+    if (!commandLine.script.isEmpty() && !Settings().editorMode) {
         QTimer::singleShot(0, [&] {
-            QtScriptTarget target(mainWindow->Page(), MainPageFolder(Settings()));
+            QtScriptTarget target([&windows] { return windows.CurrentPage(); }, MainPageFolder(Settings()));
             ScriptRunner runner(target, scriptMessages, commandLine.script.toStdString());
             runner.SetUserDialogs(&scriptDialogs);
             const ScriptResult result = runner.Run(std::vector<ScriptStep>(

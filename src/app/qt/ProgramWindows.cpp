@@ -1,0 +1,137 @@
+#include "app/qt/ProgramWindows.h"
+
+#include "app/AppSettings.h"
+#include "app/FolderSettings.h"
+#include "app/LoggingCommandServices.h"
+#include "app/MainWindowShow.h"
+#include "app/MainWindowState.h"
+#include "app/ProgramObjects.h"
+#include "editor/EditorScheme.h"
+#include "editor/qt/TVocEditor.h"
+#include "platform/Fonts.h"
+#include "platform/RegistryStore.h"
+#include "vocab/TBibliothek.h"
+
+#include <QTimer>
+
+namespace qor {
+
+ProgramWindows::ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram,
+                               MainWindow::Dialogs dialogs)
+    : m_objects(objects), m_endProgram(std::move(endProgram)), m_dialogs(dialogs) {}
+
+ProgramWindows::~ProgramWindows() {
+    m_editor.reset();
+    delete m_main.data();
+}
+
+MainWindow* ProgramWindows::ShowMainWindow(std::optional<QPoint> at,
+                                           std::optional<Colour> visibleBackdropColour) {
+    auto* window = new MainWindow(m_endProgram, m_objects, m_dialogs);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->SetToolWindows(this);
+    if (at)
+        window->move(*at);
+    m_main = window;
+    if (!window->Start(visibleBackdropColour))
+        return nullptr;
+    return window;
+}
+
+TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at) {
+    const AppSettings& settings = Settings();
+    EditorWindowSetup setup;
+    setup.mode = mode;
+    setup.library = m_objects.Library();
+    setup.dictionary = m_objects.Dictionary();
+    setup.environment.vocabularyFolder = settings.vocabularyFolder;
+    setup.environment.changeVocabularyFolder = [](const std::string& folder) {
+        Settings().vocabularyFolder = folder;
+        SaveFolderSettings(kSaveVocabularyFolder);
+    };
+    setup.environment.registry = &Registry(RegistryHive::LocalMachine);
+    LoadScheme(settings.programFolder, settings.editorScheme, setup.scheme, CurrentFontService());
+    setup.pageFolder = MainPageFolder(settings);
+    setup.onExit = [this](EditorExit exit) {
+        // The editor's own click is still running: it is released once that has returned.
+        QTimer::singleShot(0, [this, exit] { EditorExited(exit); });
+    };
+    if (!setup.library)
+        return nullptr;
+    m_editor = std::make_unique<TVocEditor>(std::move(setup));
+    if (at)
+        m_editor->move(*at);
+    m_editor->show();
+    return m_editor.get();
+}
+
+TXPage* ProgramWindows::CurrentPage() const {
+    return m_main ? &m_main->Page() : nullptr;
+}
+
+void ProgramWindows::ReleaseMain() {
+    if (MainWindow* old = m_main) {
+        m_main = nullptr;
+        old->SetToolWindows(nullptr);
+        old->hide();
+        old->deleteLater();
+    }
+}
+
+void ProgramWindows::OpenEditor() {
+    const QPoint at = m_main ? m_main->pos() : QPoint();
+    if (!ShowEditor(EditorMode::Trainer, at))
+        return;
+    ReleaseMain();
+}
+
+void ProgramWindows::EditorExited(EditorExit exit) {
+    if (!m_editor)
+        return;
+    const QPoint at = m_editor->pos();
+    MainWindowState& state = MainState();
+    switch (exit) {
+    case EditorExit::Stay:
+        return;
+    case EditorExit::EndProgram:
+        m_editor->hide();
+        if (m_endProgram)
+            m_endProgram();
+        return;
+    case EditorExit::Query:
+        state.pendingCommand = "vabfrage";
+        break;
+    case EditorExit::StyleTechno:
+        state.queryStyle = 2;
+        state.pendingCommand = "super";
+        break;
+    case EditorExit::StyleSuperDD:
+        state.queryStyle = 3;
+        state.pendingCommand = "super";
+        break;
+    case EditorExit::MainWindow:
+    case EditorExit::SettingsWindow:
+    case EditorExit::StyleKlassisch:
+    case EditorExit::StyleAbgedreht:
+        // The settings window and the fade presentation follow; until then the main page.
+        break;
+    }
+    m_editor->hide();
+    TVocEditor* old = m_editor.release();
+    old->deleteLater();
+    ShowMainWindow(at, std::nullopt);
+}
+
+void ProgramWindows::OpenQuerySettings() {
+    LoggingCommandServices::Instance().OpenQuerySettings();
+}
+
+void ProgramWindows::OpenVerbSettings() {
+    LoggingCommandServices::Instance().OpenVerbSettings();
+}
+
+void ProgramWindows::OpenSuperlearningFade() {
+    LoggingCommandServices::Instance().OpenSuperlearningFade();
+}
+
+} // namespace qor

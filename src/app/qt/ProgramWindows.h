@@ -1,0 +1,55 @@
+#pragma once
+// The windows that take turns on the screen: the trainer's main window and the tool windows that
+// stand in its place (the vocabulary editor so far). Each is made at the position of the one it
+// replaces, which is released once the new one shows.
+
+#include "app/CommandServices.h"
+#include "app/qt/MainWindow.h"
+#include "editor/TVocEditorCore.h"
+
+#include <QPoint>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace qor {
+
+class ProgramObjects;
+class TVocEditor;
+class TXPage;
+
+class ProgramWindows : public ToolWindowService {
+public:
+    ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram, MainWindow::Dialogs dialogs);
+    ~ProgramWindows() override;
+
+    // The first main window (at the system's place) or a later one at `at`; nullptr when the
+    // learner gave up looking for the main page.
+    MainWindow* ShowMainWindow(std::optional<QPoint> at, std::optional<Colour> visibleBackdropColour);
+    // Editor mode: the editor is the program's window; closing it ends the program.
+    TVocEditor* ShowEditor(EditorMode mode, std::optional<QPoint> at);
+
+    MainWindow* Main() const { return m_main; }
+    TVocEditor* Editor() const { return m_editor.get(); }
+    // The page of the main window shown now, or nullptr while a tool window stands in its place.
+    TXPage* CurrentPage() const;
+
+    // [ToolWindowService]
+    void OpenEditor() override;
+    void OpenQuerySettings() override;
+    void OpenVerbSettings() override;
+    void OpenSuperlearningFade() override;
+
+private:
+    void EditorExited(EditorExit exit);
+    void ReleaseMain();
+
+    ProgramObjects& m_objects;
+    std::function<void()> m_endProgram;
+    MainWindow::Dialogs m_dialogs;
+    QPointer<MainWindow> m_main;
+    std::unique_ptr<TVocEditor> m_editor;
+};
+
+} // namespace qor

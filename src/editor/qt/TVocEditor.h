@@ -1,0 +1,152 @@
+#pragma once
+// The vocabulary editor's window "qor französisch - Vokabeleditor": the list frame on the left,
+// the entry frame with the dictionary panel on the right and, in trainer mode, the navigation bar
+// below. It shows what TVocEditorCore tells it and forwards every click, edit and menu command
+// there; what leaving leads to is handed to the program around it.
+//
+// Index:
+//   [Building]   frames, fields, menus (TVocEditor.cpp)
+//   [EditorView] what the core shows
+//   [Dialogs]    the editor's dialogs (TVocEditorDialogs.cpp)
+
+#include "editor/EditorScheme.h"
+#include "editor/TVocEditorCore.h"
+#include "settings/qt/QtFileChooser.h"
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qor {
+
+class TFrListe;
+class TFrNavigation;
+class TXDatabase;
+
+// A save dialog with the overwrite prompt.
+class QtSaveFileChooser : public FileChooser {
+public:
+    explicit QtSaveFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
+    std::optional<std::string> ChooseFile(const FileChoiceRequest& request) override;
+
+private:
+    QWidget* m_parent;
+};
+
+struct EditorWindowSetup {
+    EditorMode mode = EditorMode::Trainer;
+    TBibliothek* library = nullptr;
+    TXDatabase* dictionary = nullptr; // may be null: no dictionary panel contents
+    EditorEnvironment environment;
+    EditorScheme scheme;
+    std::string pageFolder; // holds "_import.htx"
+    // Called after a leaving command that does not keep the editor: the program decides what
+    // comes next and releases the window.
+    std::function<void(EditorExit)> onExit;
+};
+
+class TVocEditor : public QWidget, private EditorView, private EditorDialogs {
+    Q_OBJECT
+public:
+    static constexpr int kMinimumWidth = 640;
+    static constexpr int kMinimumHeight = 480;
+
+    explicit TVocEditor(EditorWindowSetup setup, QWidget* parent = nullptr);
+    ~TVocEditor() override;
+
+    TVocEditorCore& Core() { return *m_core; }
+    // A menu command by its name ("FileOpen", "Importieren1", "Sortieren", ...), for tests.
+    QAction* Action(const std::string& name) const;
+    QLineEdit* HeadwordField() const { return m_vokabel; }
+    TFrListe* ListFrame() const { return m_listFrame; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // [Building]
+    void BuildEntryFrame();
+    void BuildDictionaryPanel();
+    void BuildMenus();
+    void ConnectList();
+    QAction* AddAction(QMenu* menu, const std::string& name, const QString& text, std::function<void()> run,
+                       const QKeySequence& shortcut = {});
+    void ApplyScheme();
+    void LeaveBy(LeaveCommand command);
+
+    // [EditorView]
+    void SetPosition(int position, int count) override;
+    void SetEntryFields(const EntryFieldTexts& fields) override;
+    void SetFieldText(EditorField field, std::string_view text) override;
+    void SetWortart(int wortart) override;
+    void SetGermanFlagOnTop(bool germanOnTop) override;
+    void FocusField(EditorField field) override;
+    void SelectFieldText(EditorField field, int start, int length) override;
+    void SetListLines(const std::vector<std::string>& lines) override;
+    void SetListLine(int index, std::string_view line) override;
+    void AppendListLine(std::string_view line) override;
+    int ListLineCount() const override;
+    void SelectListLine(int index) override;
+    void SetDictionaryPanel(const DictionaryPanelTexts& panel) override;
+    std::string DirectionCaption() const override;
+    void SetDirectionCaption(std::string_view caption) override;
+    void SetFileLabel(std::string_view name) override;
+    void SetRecentFileItems(const std::array<std::string, 4>& captions) override;
+    void SetRecordingPath(std::string_view path) override;
+    void ProcessMessages() override;
+
+    // [Dialogs]
+    FileChooser& OpenFileChooser() override { return m_openChooser; }
+    FileChooser& SaveFileChooser() override { return m_saveChooser; }
+    std::optional<ImportSettings> ImportAssistant(const ImportSettings& preset) override;
+    std::optional<SearchRequest> SearchDialog(const SearchRequest& preset) override;
+    std::optional<RandomLibraryRequest> RandomLibraryDialog() override;
+
+    QWidget* Field(EditorField field) const;
+
+    EditorWindowSetup m_setup;
+    QtFileChooser m_openChooser{this};
+    QtSaveFileChooser m_saveChooser{this};
+    std::vector<std::string> m_listLines;
+    bool m_germanOnTop = false;
+    bool m_filling = false; // the core fills the fields: their change signals are not edits
+
+    QMenuBar* m_menuBar = nullptr;
+    TFrListe* m_listFrame = nullptr;
+    QWidget* m_entryFrame = nullptr;
+    TFrNavigation* m_navigation = nullptr;
+    QLineEdit* m_vokabel = nullptr;
+    QLineEdit* m_bedeutung0 = nullptr;
+    QPlainTextEdit* m_bedeutung1 = nullptr;
+    QComboBox* m_wortart = nullptr;
+    QComboBox* m_schwierigkeit = nullptr;
+    QLineEdit* m_kontext0 = nullptr;
+    QLineEdit* m_kontext1 = nullptr;
+    QCheckBox* m_ktxDazu1 = nullptr;
+    QCheckBox* m_ktxDazu2 = nullptr;
+    QPushButton* m_flagTop = nullptr;
+    QPushButton* m_flagBottom = nullptr;
+    QPushButton* m_speaker = nullptr;
+    QWidget* m_dictionaryPanel = nullptr;
+    QLineEdit* m_dbVokabel = nullptr;
+    QComboBox* m_dbWortart = nullptr;
+    QPlainTextEdit* m_dbBedeutung = nullptr;
+    QPushButton* m_direction = nullptr;
+    std::array<QAction*, 4> m_recentItems{};
+    std::map<std::string, QAction*> m_actions;
+    std::unique_ptr<TVocEditorCore> m_core; // made last: it talks to the fields at once
+};
+
+} // namespace qor

@@ -55,11 +55,12 @@ constexpr StepSyntax kSteps[] = {
     {"expect-visited", ArgShape::Text},
     {"expect-feedback", ArgShape::Text},
     {"after", ArgShape::Text},
+    {"press", ArgShape::Text},
 };
 
 // The steps that "after" may run later: actions, no expectations.
-constexpr std::string_view kLaterSteps[] = {"click", "right-click", "move",       "key",
-                                            "type",  "command",     "click-link", "screenshot"};
+constexpr std::string_view kLaterSteps[] = {"click",   "right-click", "move",       "key",  "type",
+                                            "command", "click-link",  "screenshot", "press"};
 
 // Pages name their folders with "\" or "/" and in any case; a visited page is kept in one form.
 std::string VisitedName(std::string path) {
@@ -356,6 +357,11 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         }
     } else if (verb == "command") {
         m_target.Command(cp(0));
+    } else if (verb == "press") {
+        if (!m_target.Press(cp(0))) {
+            why = "no window in front has a menu item or button with this caption";
+            return false;
+        }
     } else if (verb == "wait") {
         m_target.Wait(number(0));
     } else if (verb == "after") {
@@ -370,6 +376,8 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         ScriptStep action = later.front();
         action.line = step.line;
         m_target.Later(milliseconds, [this, action] {
+            // A dialog that a step keeps open shows its own page: it counts as visited.
+            NoteVisitedPages();
             std::string laterWhy;
             if (!RunStep(action, laterWhy) && m_laterFailure.empty())
                 m_laterFailure = "the later " + action.verb + ": " + laterWhy;

@@ -55,6 +55,10 @@ public:
     virtual bool AnswerQuestion(Answer answer) = 0;
     // Runs a page command text as a link "§text" would.
     virtual void Command(std::string_view text) = 0;
+    // Triggers the menu item or clicks the button captioned `text` (without its "&" marks) in the
+    // window in front: an open dialog first, then the tool window standing in the main window's
+    // place. A dialog that this opens keeps the script waiting in the step; false when none matches.
+    virtual bool Press(std::string_view text) = 0;
     // Lets the program run (timers, animations) for `milliseconds`.
     virtual void Wait(int milliseconds) = 0;
     // Calls `action` once `milliseconds` have passed, from whatever loop the program runs then (a

@@ -103,6 +103,24 @@ public:
                                      : "password cancelled");
         }
     }
+    // "Importieren..." stands for a menu item that opens a dialog with its own page: the script
+    // waits in the step until a later press of "Abbrechen" closes it.
+    bool Press(std::string_view text) override {
+        if (text == "Abbrechen" && dialogOpen) {
+            actions.push_back("press Abbrechen");
+            dialogOpen = false;
+            return true;
+        }
+        if (text != "Importieren...")
+            return false;
+        actions.push_back("press Importieren...");
+        const std::string window = std::exchange(page, "_import.htx");
+        dialogOpen = true;
+        RunDue(60000);
+        page = window;
+        return !dialogOpen;
+    }
+    bool dialogOpen = false;
     void Wait(int ms) override {
         actions.push_back("wait " + std::to_string(ms));
         RunDue(ms);
@@ -460,4 +478,23 @@ TEST(ScriptDriver, LaterStepsRunWhileACommandKeepsTheScriptWaiting) {
     EXPECT_EQ(failed.stepsRun, 3);
     EXPECT_NE(failed.failure.find("t.script:3: wait 20: the later click-link"), std::string::npos)
         << failed.failure;
+}
+
+TEST(ScriptDriver, PressedDialogsCountAsVisitedAndUnknownCaptionsFail) {
+    FakeTarget target;
+    ScriptedMessagePresenter messages;
+    const ScriptResult result = RunText(target, messages,
+                                        "after 500 press Abbrechen\n"
+                                        "press Importieren...\n"
+                                        "expect-visited _import.htx\n"
+                                        "expect-page main.htx\n");
+    EXPECT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(target.actions,
+              (std::vector<std::string>{"later 500", "press Importieren...", "press Abbrechen"}));
+
+    FakeTarget other;
+    const ScriptResult missing = RunText(other, messages, "press Speichern\n");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.failure.find("t.script:1: press Speichern: no window in front"), std::string::npos)
+        << missing.failure;
 }

@@ -9,11 +9,14 @@
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -50,7 +53,12 @@ QtScriptTarget::QtScriptTarget(std::function<TXPage*()> currentPage, std::string
 QtScriptTarget::~QtScriptTarget() = default;
 
 TXPage& QtScriptTarget::PageWidget() const {
-    TXPage* page = m_currentPage ? m_currentPage() : nullptr;
+    // A dialog that shows a page (the import assistant's help) is in front of the window's page.
+    TXPage* page = nullptr;
+    if (QWidget* dialog = QApplication::activeModalWidget())
+        page = dialog->findChild<TXPage*>();
+    if (!page && m_currentPage)
+        page = m_currentPage();
     if (!page) {
         // A tool window stands in the main window's place: the steps meet an empty page.
         if (!m_noPage)
@@ -319,6 +327,40 @@ bool QtScriptTarget::ClickCell(const std::function<bool(const TXMultipleChoice&,
 void QtScriptTarget::Command(std::string_view text) {
     PageWidget().Page().FollowLink("\xA7" + std::string(text), PageWidget().Page().ClientRect());
     Settle();
+}
+
+bool QtScriptTarget::Press(std::string_view text) {
+    const QString wanted = ToQString(text);
+    const auto caption = [](QString shown) {
+        shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        return shown;
+    };
+    std::vector<QWidget*> windows;
+    if (QWidget* dialog = QApplication::activeModalWidget())
+        windows.push_back(dialog);
+    else {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible())
+                windows.push_back(window);
+        }
+    }
+    for (QWidget* window : windows) {
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (action->isEnabled() && action->isVisible() && caption(action->text()) == wanted) {
+                action->trigger();
+                Settle();
+                return true;
+            }
+        }
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (button->isEnabled() && button->isVisible() && caption(button->text()) == wanted) {
+                button->click();
+                Settle();
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void QtScriptTarget::Wait(int milliseconds) {

@@ -35,6 +35,7 @@ public:
     bool AnswerGap(int number) override;
     bool AnswerQuestion(Answer answer) override;
     void Command(std::string_view text) override;
+    bool Press(std::string_view text) override;
     void Wait(int milliseconds) override;
     void Later(int milliseconds, std::function<void()> action) override;
     std::vector<std::string> TakeShownPages() override;

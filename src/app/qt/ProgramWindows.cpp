@@ -52,6 +52,14 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
     setup.environment.registry = &Registry(RegistryHive::LocalMachine);
     LoadScheme(settings.programFolder, settings.editorScheme, setup.scheme, CurrentFontService());
     setup.pageFolder = MainPageFolder(settings);
+    setup.programFolder = settings.programFolder;
+    setup.fonts = &CurrentFontService();
+    setup.onSchemeNameChanged = [](const std::string& name) {
+        Settings().editorScheme = name;
+        SaveFolderSettings(kSaveEditorScheme);
+    };
+    setup.hintsOn = settings.hintsOn;
+    setup.onHintsChanged = [](bool on) { Settings().hintsOn = on; };
     setup.onExit = [this](EditorExit exit) {
         // The editor's own click is still running: it is released once that has returned.
         QTimer::singleShot(0, [this, exit] { EditorExited(exit); });

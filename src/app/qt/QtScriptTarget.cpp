@@ -329,22 +329,25 @@ void QtScriptTarget::Command(std::string_view text) {
     Settle();
 }
 
+std::vector<QWidget*> QtScriptTarget::FrontWindows() const {
+    if (QWidget* dialog = QApplication::activeModalWidget())
+        return {dialog};
+    std::vector<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+            windows.push_back(window);
+    }
+    return windows;
+}
+
 bool QtScriptTarget::Press(std::string_view text) {
     const QString wanted = ToQString(text);
     const auto caption = [](QString shown) {
         shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         return shown;
     };
-    std::vector<QWidget*> windows;
-    if (QWidget* dialog = QApplication::activeModalWidget())
-        windows.push_back(dialog);
-    else {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible())
-                windows.push_back(window);
-        }
-    }
-    for (QWidget* window : windows) {
+    for (QWidget* window : FrontWindows()) {
         for (QAction* action : window->findChildren<QAction*>()) {
             if (action->isEnabled() && action->isVisible() && caption(action->text()) == wanted) {
                 action->trigger();
@@ -416,7 +419,14 @@ std::optional<std::string> QtScriptTarget::FocusedText() const {
 
 bool QtScriptTarget::Screenshot(const std::string& path) {
     Settle();
-    return PageWidget().window()->grab().save(QString::fromStdString(path), "PNG");
+    // The main window, or the dialog or tool window in front of it.
+    QWidget* window = PageWidget().window();
+    if (QApplication::activeModalWidget() == nullptr && (!m_currentPage || m_currentPage() == nullptr)) {
+        const std::vector<QWidget*> windows = FrontWindows();
+        if (!windows.empty())
+            window = windows.front();
+    }
+    return window->grab().save(QString::fromStdString(path), "PNG");
 }
 
 } // namespace qor

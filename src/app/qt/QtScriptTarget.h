@@ -5,9 +5,11 @@
 #include "app/ScriptDriver.h"
 
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qor {
 
@@ -58,6 +60,8 @@ private:
     bool ClickCell(const std::function<bool(const TXMultipleChoice&, int)>& wanted);
 
     TXPage& PageWidget() const;
+    // An open dialog, or else the windows shown (the tool window in the main window's place).
+    std::vector<QWidget*> FrontWindows() const;
 
     std::function<TXPage*()> m_currentPage;
     mutable std::unique_ptr<TXPage> m_noPage;

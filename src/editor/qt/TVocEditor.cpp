@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <algorithm>
 
 namespace qor {
 
@@ -31,7 +32,7 @@ namespace {
 constexpr int kNavigationHeight = 36;
 constexpr int kMargin = 8;
 constexpr int kRowHeight = 24;
-constexpr int kLabelWidth = 90;
+constexpr int kLabelWidth = 84;
 
 constexpr std::string_view kDifficultyNames[] = {"Baby", "Leicht", "Mittel", "Schwierig", "Tödlich"};
 
@@ -93,13 +94,14 @@ TVocEditor::TVocEditor(EditorWindowSetup setup, QWidget* parent)
     BuildDictionaryPanel();
     BuildMenus();
     ConnectList();
-    ApplyScheme();
+    ApplySchemeColours(m_setup.scheme);
     resize(m_setup.mode == EditorMode::Trainer ? QSize(800, 572) : QSize(kMinimumWidth, kMinimumHeight));
     EditorView& view = *this;
     EditorDialogs& dialogs = *this;
     m_core = std::make_unique<TVocEditorCore>(*m_setup.library, m_setup.dictionary, view, dialogs,
                                               m_setup.mode, m_setup.environment);
     m_core->Start();
+    qApp->installEventFilter(this); // hints off hides the tooltips of every field
 }
 
 TVocEditor::~TVocEditor() = default;
@@ -149,6 +151,7 @@ void TVocEditor::BuildEntryFrame() {
     m_kontext0->setToolTip(ToQString("Platz für einen Satzzusammenhang"_cp));
     m_kontext0->setGeometry(fieldX, y, 220, kRowHeight);
     m_ktxDazu1 = new QCheckBox(ToQString("Bedeutung anzeigen"_cp), f);
+    m_ktxDazu1->setToolTip(ToQString("Bedeutung anzeigen"_cp));
     m_ktxDazu1->setGeometry(fieldX + 228, y, 150, kRowHeight);
     y += kRowHeight + 4;
     Caption(f, "2. Kontext:", kMargin, y);
@@ -156,6 +159,7 @@ void TVocEditor::BuildEntryFrame() {
     m_kontext1->setToolTip(m_kontext0->toolTip());
     m_kontext1->setGeometry(fieldX, y, 220, kRowHeight);
     m_ktxDazu2 = new QCheckBox(ToQString("Bedeutung anzeigen"_cp), f);
+    m_ktxDazu2->setToolTip(ToQString("Bedeutung anzeigen"_cp));
     m_ktxDazu2->setGeometry(fieldX + 228, y, 150, kRowHeight);
 
     const auto edited = [this](auto call) {
@@ -235,99 +239,6 @@ void TVocEditor::BuildDictionaryPanel() {
     });
 }
 
-QAction* TVocEditor::AddAction(QMenu* menu, const std::string& name, const QString& text,
-                               std::function<void()> run, const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(QString::fromStdString(name));
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
-    m_actions[name] = action;
-    return action;
-}
-
-void TVocEditor::BuildMenus() {
-    m_menuBar = new QMenuBar(this);
-    QMenu* file = m_menuBar->addMenu(ToQString("&Datei"_cp));
-    AddAction(file, "FileNeu", ToQString("&Neu"_cp), [this] { m_core->FileNeu(); });
-    AddAction(file, "FileOpen", ToQString("Ö&ffnen..."_cp), [this] { m_core->FileOpen(); });
-    AddAction(file, "FileDazu", ToQString("Hinzufügen..."_cp), [this] { m_core->FileDazu(); });
-    AddAction(file, "FileSave", ToQString("&Speichern"_cp), [this] { m_core->FileSave(); });
-    AddAction(file, "FileSaveAs", ToQString("Speichern &unter..."_cp), [this] { m_core->FileSaveAs(); });
-    AddAction(file, "Importieren1", ToQString("Importieren..."_cp), [this] { m_core->Importieren(); });
-    AddAction(file, "mZufall", ToQString("Zufällig erzeugen..."_cp), [this] { m_core->ZufallErzeugen(); });
-    file->addSeparator();
-    for (int i = 0; i < 4; ++i) {
-        m_recentItems[static_cast<std::size_t>(i)] =
-            AddAction(file, "Recent" + std::to_string(i + 1), QString(), [this, i] {
-                m_core->OpenRecentFile(FromQString(m_recentItems[static_cast<std::size_t>(i)]->text()));
-            });
-        m_recentItems[static_cast<std::size_t>(i)]->setVisible(false);
-    }
-    file->addSeparator();
-    AddAction(file, "goEinstellungen", ToQString("&Einstellungen"_cp),
-              [this] { LeaveBy(LeaveCommand::Einstellungen); });
-    AddAction(file, "goAbfrage", ToQString("&Abfrage"_cp), [this] { LeaveBy(LeaveCommand::Abfrage); });
-    if (m_setup.mode == EditorMode::Trainer)
-        AddAction(
-            file, "goHome", ToQString("&Home"_cp), [this] { LeaveBy(LeaveCommand::Home); },
-            QKeySequence(Qt::ALT | Qt::Key_X));
-    else
-        AddAction(
-            file, "Beenden", ToQString("Beenden"_cp), [this] { LeaveBy(LeaveCommand::Close); },
-            QKeySequence(Qt::ALT | Qt::Key_X));
-
-    QMenu* edit = m_menuBar->addMenu(ToQString("&Bearbeiten"_cp));
-    AddAction(
-        edit, "Sortieren", ToQString("Bibliothek sortieren"_cp), [this] { m_core->Sortieren(); },
-        QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddAction(
-        edit, "Mischen", ToQString("Bibliothek mischen"_cp), [this] { m_core->Mischen(); },
-        QKeySequence(Qt::CTRL | Qt::Key_M));
-    AddAction(
-        edit, "InsertBefore", ToQString("Vokabel vor aktueller Position einfügen"_cp),
-        [this] { m_core->InsertBefore(); }, QKeySequence(Qt::Key_F4));
-    AddAction(
-        edit, "InsertAfter", ToQString("Vokabel nach aktueller Position einfügen"_cp),
-        [this] { m_core->InsertAfter(); }, QKeySequence(Qt::Key_F8));
-    AddAction(edit, "Loeschen", ToQString("Aktuelle Vokabel entfernen"_cp), [this] { m_core->Loeschen(); });
-    AddAction(
-        edit, "TakeOver", ToQString("Vokabel aus Wörterbuch übernehmen"_cp), [this] { m_core->TakeOver(); },
-        QKeySequence(Qt::CTRL | Qt::Key_Y));
-    AddAction(
-        edit, "DoppelteRaus", ToQString("Doppelte Vokabeln entfernen"_cp), [this] { m_core->DoppelteRaus(); },
-        QKeySequence(Qt::CTRL | Qt::Key_D));
-
-    QMenu* special = m_menuBar->addMenu(ToQString("Spe&zial"_cp));
-    AddAction(special, "Umkehren", ToQString("Bibliothek umkehren"_cp), [this] { m_core->Umkehren(); });
-    AddAction(
-        special, "BibliothekKontrollieren", ToQString("Bibliothek kontrollieren"_cp),
-        [this] { m_core->Kontrollieren(); }, QKeySequence(Qt::CTRL | Qt::Key_K));
-    QAction* contexts = AddAction(
-        special, "KontexteAbgleichen", ToQString("Kontexte abgleichen"_cp),
-        [this] { m_core->KontexteAbgleichen(); }, QKeySequence(Qt::Key_F2));
-    contexts->setVisible(false);
-    addAction(contexts); // the shortcut works with the item hidden
-    AddAction(special, "XPress", ToQString("XPress-Kontrolle"_cp), [this] { m_core->XPressKontrolle(); });
-    AddAction(
-        special, "Suchen", ToQString("Suchen"_cp), [this] { m_core->Suchen(); },
-        QKeySequence(Qt::CTRL | Qt::Key_F));
-    AddAction(
-        special, "Weitersuchen", ToQString("Weitersuchen"_cp), [this] { m_core->Weitersuchen(); },
-        QKeySequence(Qt::Key_F3));
-
-    QMenu* options = m_menuBar->addMenu(ToQString("&Optionen"_cp));
-    QAction* always = AddAction(options, "AlwaysLookup", ToQString("Ständig nachschlagen"_cp), [] {});
-    always->setCheckable(true);
-    always->setChecked(true);
-    connect(always, &QAction::toggled, this, [this](bool on) { m_core->SetAlwaysLookup(on); });
-    QAction* automatic =
-        AddAction(options, "WBAutomatik", ToQString("Neue Vokabeln automatisch ins Wörterbuch"_cp), [] {});
-    automatic->setCheckable(true);
-    connect(automatic, &QAction::toggled, this,
-            [this](bool on) { m_core->SetAddToDictionaryAutomatically(on); });
-}
-
 void TVocEditor::ConnectList() {
     TXListBox* list = m_listFrame->Liste();
     connect(list, &TXListBox::OnChange, this, [this, list] {
@@ -349,8 +260,9 @@ void TVocEditor::ConnectList() {
     button("bRight", [this] { m_core->GoRight(); });
 }
 
-void TVocEditor::ApplyScheme() {
-    const EditorScheme& scheme = m_setup.scheme;
+// [SECTION] SchemeEditorView
+
+void TVocEditor::ApplySchemeColours(const EditorScheme& scheme) {
     SetBackground(m_listFrame, scheme.colours[0]);
     SetBackground(m_listFrame->Liste(), scheme.colours[1]);
     if (m_listFrame->Panel())
@@ -362,10 +274,26 @@ void TVocEditor::ApplyScheme() {
     SetBackground(m_dictionaryPanel, scheme.colours[5]);
     for (QWidget* field : std::initializer_list<QWidget*>{m_dbVokabel, m_dbWortart, m_dbBedeutung})
         SetBackground(field, scheme.colours[6]);
+}
+
+void TVocEditor::ApplySchemeFont(const EditorScheme& scheme, int size) {
     QFont font(ToQString(scheme.fontName));
     font.setBold(scheme.bold);
-    font.setPointSize(scheme.sizes[static_cast<std::size_t>(SchemeHeightClass(height()))]);
+    font.setPointSize(size);
     m_entryFrame->setFont(font);
+    LayOutEntryFrame();
+}
+
+int TVocEditor::HeightClass() const {
+    return SchemeHeightClass(height());
+}
+
+bool TVocEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip && !m_setup.hintsOn) {
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TVocEditor::resizeEvent(QResizeEvent* event) {
@@ -377,8 +305,58 @@ void TVocEditor::resizeEvent(QResizeEvent* event) {
     m_listFrame->setGeometry(0, menuHeight, listWidth, bottom - menuHeight);
     m_entryFrame->setGeometry(listWidth, menuHeight, width() - listWidth, bottom - menuHeight);
     m_dictionaryPanel->setGeometry(0, m_entryFrame->height() - 140, m_entryFrame->width(), 140);
+    // The scheme's font size goes with the window's height.
+    ApplySchemeFont(m_setup.scheme, m_setup.scheme.sizes[static_cast<std::size_t>(HeightClass())]);
     if (m_navigation)
         m_navigation->setGeometry(0, bottom, width(), kNavigationHeight);
+}
+
+void TVocEditor::LayOutEntryFrame() {
+    // Only the columns move: each widget keeps the row it was built in.
+    const auto place = [](QWidget* widget, int x, int width) {
+        widget->setGeometry(x, widget->y(), std::max(width, 16), widget->height());
+    };
+    const int frameWidth = m_entryFrame->width();
+    const int fieldX = kMargin + kLabelWidth;
+    constexpr int kFlagWidth = 36;
+    constexpr int kSpeakerWidth = 28;
+    const int rightEdge = frameWidth - kMargin;
+    const int fieldWidth = std::max(120, rightEdge - fieldX - kFlagWidth - kSpeakerWidth - 8);
+    for (QWidget* field : std::initializer_list<QWidget*>{m_vokabel, m_bedeutung0, m_bedeutung1})
+        place(field, fieldX, fieldWidth);
+    const int flagX = fieldX + fieldWidth + 4;
+    place(m_flagTop, flagX, kFlagWidth);
+    place(m_flagBottom, flagX, kFlagWidth);
+    place(m_speaker, flagX + kFlagWidth + 4, kSpeakerWidth);
+    const int boxWidth = (rightEdge - fieldX - 6) / 2;
+    place(m_wortart, fieldX, std::min(boxWidth, 150));
+    place(m_schwierigkeit, fieldX + std::min(boxWidth, 150) + 6, std::min(boxWidth, 120));
+    // A narrow frame shows the check boxes without their caption; the tooltip still names them.
+    const bool captions = rightEdge - fieldX >= 330;
+    const int checkWidth = captions ? 150 : 22;
+    for (QCheckBox* check : {m_ktxDazu1, m_ktxDazu2})
+        check->setText(captions ? ToQString("Bedeutung anzeigen"_cp) : QString());
+    const int checkX = rightEdge - checkWidth;
+    for (QWidget* context : std::initializer_list<QWidget*>{m_kontext0, m_kontext1})
+        place(context, fieldX, checkX - 6 - fieldX);
+    place(m_ktxDazu1, checkX, checkWidth);
+    place(m_ktxDazu2, checkX, checkWidth);
+
+    const int panelWidth = frameWidth - 2 * kMargin;
+    const int classWidth = std::min(130, panelWidth / 3);
+    place(m_dbVokabel, kMargin, panelWidth - classWidth - 6);
+    place(m_dbWortart, kMargin + panelWidth - classWidth, classWidth);
+    place(m_dbBedeutung, kMargin, panelWidth);
+    // The direction button takes the width that the six small ones leave.
+    const int directionWidth = std::clamp(panelWidth - 6 * 36, 110, 200);
+    const int small = std::clamp((panelWidth - directionWidth) / 6 - 4, 20, 32);
+    int x = kMargin;
+    for (const char* name : {"dFirst", "dPrevious", "Direction", "dNext", "dLast", "dDelete", "dAdd"}) {
+        QWidget* button = m_dictionaryPanel->findChild<QWidget*>(QString::fromLatin1(name));
+        const int width = button == m_direction ? directionWidth : small;
+        place(button, x, width);
+        x += width + 4;
+    }
 }
 
 void TVocEditor::keyPressEvent(QKeyEvent* event) {

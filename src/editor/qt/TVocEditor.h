@@ -5,10 +5,12 @@
 // there; what leaving leads to is handed to the program around it.
 //
 // Index:
-//   [Building]   frames, fields, menus (TVocEditor.cpp)
+//   [Building]   frames and fields (TVocEditor.cpp), menus (TVocEditorMenus.cpp)
+//   [SchemeEditorView] colours and font of a scheme
 //   [EditorView] what the core shows
 //   [Dialogs]    the editor's dialogs (TVocEditorDialogs.cpp)
 
+#include "editor/EdConfigLogic.h"
 #include "editor/EditorScheme.h"
 #include "editor/TVocEditorCore.h"
 #include "settings/qt/QtFileChooser.h"
@@ -23,6 +25,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
@@ -53,9 +56,17 @@ struct EditorWindowSetup {
     // Called after a leaving command that does not keep the editor: the program decides what
     // comes next and releases the window.
     std::function<void(EditorExit)> onExit;
+    // The scheme dialog ("Anpassen...") reads and writes the schemes in the program folder's
+    // "editor" folder and offers the installed fonts; without `fonts` it does not open.
+    std::string programFolder;
+    const FontService* fonts = nullptr;
+    std::function<void(const std::string& schemeName)> onSchemeNameChanged;
+    // The program-wide hint setting ("Online-Hilfe"): tooltips show only while it is on.
+    bool hintsOn = true;
+    std::function<void(bool on)> onHintsChanged;
 };
 
-class TVocEditor : public QWidget, private EditorView, private EditorDialogs {
+class TVocEditor : public QWidget, private EditorView, private EditorDialogs, private SchemeEditorView {
     Q_OBJECT
 public:
     static constexpr int kMinimumWidth = 640;
@@ -69,21 +80,32 @@ public:
     QAction* Action(const std::string& name) const;
     QLineEdit* HeadwordField() const { return m_vokabel; }
     TFrListe* ListFrame() const { return m_listFrame; }
+    QWidget* EntryFrame() const { return m_entryFrame; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // [Building]
     void BuildEntryFrame();
     void BuildDictionaryPanel();
+    // The fields and the dictionary panel follow the entry frame's width.
+    void LayOutEntryFrame();
     void BuildMenus();
     void ConnectList();
     QAction* AddAction(QMenu* menu, const std::string& name, const QString& text, std::function<void()> run,
                        const QKeySequence& shortcut = {});
-    void ApplyScheme();
+    void AddClipboardItems(QMenu* edit);
+    void BuildViewMenu();
+    void OpenSchemeDialog();
+
+    // [SchemeEditorView]
+    void ApplySchemeColours(const EditorScheme& scheme) override;
+    void ApplySchemeFont(const EditorScheme& scheme, int size) override;
+    int HeightClass() const override;
     void LeaveBy(LeaveCommand command);
 
     // [EditorView]

@@ -3,6 +3,7 @@
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
 #include "settings/FrameLayout.h"
+#include "settings/qt/FrListeIcons.h"
 #include "settings/qt/TXListBox.h"
 
 #include <QLabel>
@@ -56,11 +57,15 @@ TFrListe::TFrListe(QWidget* parent)
         auto* b = new QPushButton(this);
         b->setObjectName(QString::fromLatin1(button.name));
         b->setToolTip(ToQString(button.hint));
+        b->setIcon(FrListeButtonIcon(button.name));
+        b->setIconSize(QSize(32, 32));
     }
     for (const ButtonHint& button : kPanelButtons) {
         auto* b = new QPushButton(m_panel);
         b->setObjectName(QString::fromLatin1(button.name));
         b->setToolTip(ToQString(button.hint));
+        b->setIcon(FrListeButtonIcon(button.name));
+        b->setIconSize(QSize(32, 32));
     }
     Button("bPlay")->setEnabled(false);
     Button("SaveWAV")->setEnabled(false);

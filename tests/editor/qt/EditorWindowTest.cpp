@@ -1,6 +1,7 @@
 #include "app/qt/QtTestApplication.h"
 #include "app/qt/TXPage.h"
 #include "dictionary/TXDatabase.h"
+#include "editor/qt/SpecialCharacterMenu.h"
 #include "editor/qt/TImport.h"
 #include "editor/qt/TVocEditor.h"
 #include "platform/Cp1252.h"
@@ -14,10 +15,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
+#include <set>
 
 namespace qor {
 namespace {
@@ -61,6 +66,7 @@ protected:
         setup.environment.registry = &registry;
         setup.pageFolder = folder.Folder() + "hqor/";
         setup.onExit = [this](EditorExit exit) { exits.push_back(exit); };
+        setup.onHintsChanged = [this](bool on) { hintChanges.push_back(on); };
         return std::make_unique<TVocEditor>(std::move(setup));
     }
 
@@ -70,7 +76,24 @@ protected:
     TBibliothek library;
     TXDatabase dictionary;
     std::vector<EditorExit> exits;
+    std::vector<bool> hintChanges;
 };
+
+QAction* ActionCaptioned(QWidget& window, const QString& caption) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+// True when the field asks to keep the key for itself (a shortcut of the window then stays idle).
+bool FieldClaims(QWidget* field, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent request(QEvent::ShortcutOverride, key, modifiers);
+    request.ignore();
+    QApplication::sendEvent(field, &request);
+    return request.isAccepted();
+}
 
 TEST_F(EditorWindowTest, ShowsTheLibraryAndWritesEditsThrough) {
     std::unique_ptr<TVocEditor> editor = Open();
@@ -130,6 +153,151 @@ TEST_F(EditorWindowTest, LeavingHandsTheNextWindowToTheProgram) {
         editor->Action(c.action)->trigger();
         EXPECT_EQ(exits, std::vector<EditorExit>{c.expected});
     }
+}
+
+TEST_F(EditorWindowTest, SpecialCharactersGoToTheCaretAndWriteThrough) {
+    std::unique_ptr<TVocEditor> editor = Open();
+    editor->show();
+    QLineEdit* headword = editor->HeadwordField();
+    headword->setFocus();
+    QApplication::setActiveWindow(editor.get());
+    headword->setCursorPosition(3); // "mai|son"
+    QAction* eCircumflex = ActionCaptioned(*editor, ToQString("\xEA"));
+    ASSERT_NE(eCircumflex, nullptr);
+    eCircumflex->trigger();
+    EXPECT_EQ(library.Entry(0).Vokabel, "mai\xEAson");
+
+    headword->setSelection(0, 3);
+    ActionCaptioned(*editor, QStringLiteral("oe"))->trigger();
+    EXPECT_EQ(library.Entry(0).Vokabel, "\x9C\xEAson") << "the selection is replaced";
+
+    QPlainTextEdit block;
+    block.setPlainText(QStringLiteral("a"));
+    block.moveCursor(QTextCursor::End);
+    EXPECT_TRUE(InsertSpecialCharacter(&block, "\xE7"));
+    EXPECT_EQ(block.toPlainText(), ToQString("a\xE7"));
+    QLineEdit locked(QStringLiteral("fixe"));
+    locked.setReadOnly(true);
+    EXPECT_FALSE(InsertSpecialCharacter(&locked, "\xE7"));
+    EXPECT_EQ(locked.text(), QStringLiteral("fixe"));
+    QPushButton notAField;
+    EXPECT_FALSE(InsertSpecialCharacter(&notAField, "\xE7"));
+}
+
+TEST_F(EditorWindowTest, TheMenusKeysBeatTheFieldsOwnBindings) {
+    std::unique_ptr<TVocEditor> editor = Open();
+    QLineEdit* headword = editor->HeadwordField();
+    // Ctrl+A would select all and Ctrl+Z undo; here they give "â" and "¡".
+    EXPECT_FALSE(FieldClaims(headword, Qt::Key_A, Qt::ControlModifier));
+    EXPECT_FALSE(FieldClaims(headword, Qt::Key_Z, Qt::ControlModifier));
+    EXPECT_FALSE(FieldClaims(headword, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier));
+    // Keys the menu does not use stay with the field (Ctrl+Left moves by words).
+    EXPECT_TRUE(FieldClaims(headword, Qt::Key_Left, Qt::ControlModifier));
+    QLineEdit elsewhere;
+    EXPECT_TRUE(FieldClaims(&elsewhere, Qt::Key_A, Qt::ControlModifier)) << "only the editor's own fields";
+
+    // Two items on one key would make the key do nothing at all.
+    std::set<QString> keys;
+    for (QAction* action : editor->findChildren<QAction*>()) {
+        if (action->shortcut().isEmpty())
+            continue;
+        const QString key = action->shortcut().toString();
+        EXPECT_TRUE(keys.insert(key).second) << "the key " << key.toStdString() << " is used twice";
+    }
+    EXPECT_EQ(ActionCaptioned(*editor, ToQString("\xBF"))->shortcut(), QKeySequence())
+        << "Ctrl+F searches in the editor";
+    EXPECT_EQ(editor->Action("Suchen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+}
+
+TEST_F(EditorWindowTest, ClipboardItemsActOnTheFocusedField) {
+    std::unique_ptr<TVocEditor> editor = Open();
+    editor->show();
+    QApplication::setActiveWindow(editor.get());
+    QLineEdit* headword = editor->HeadwordField();
+    headword->setFocus();
+    headword->setSelection(0, 3);
+    editor->Action("Ausschneiden")->trigger();
+    EXPECT_EQ(library.Entry(0).Vokabel, "son");
+    headword->setCursorPosition(3);
+    editor->Action("Einfuegen")->trigger();
+    EXPECT_EQ(library.Entry(0).Vokabel, "sonmai");
+    headword->setCursorPosition(0);
+    editor->Action("LoeschenText")->trigger();
+    EXPECT_EQ(library.Entry(0).Vokabel, "onmai");
+}
+
+TEST_F(EditorWindowTest, OnlineHelpSwitchesTheHintsOfTheProgram) {
+    std::unique_ptr<TVocEditor> editor = Open();
+    QAction* hints = editor->Action("OnlineHilfe");
+    ASSERT_NE(hints, nullptr);
+    EXPECT_TRUE(hints->isChecked());
+    QWidget* field = editor->HeadwordField();
+    // The field's own filter runs after the program-wide ones: it sees what they let through.
+    struct Witness : QObject {
+        bool seen = false;
+        bool eventFilter(QObject*, QEvent* event) override {
+            seen = seen || event->type() == QEvent::ToolTip;
+            return true; // no tooltip window in the test
+        }
+    } witness;
+    field->installEventFilter(&witness);
+    const auto tooltipReaches = [&] {
+        witness.seen = false;
+        QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(field, &tip);
+        return witness.seen;
+    };
+    EXPECT_TRUE(tooltipReaches());
+    hints->trigger();
+    EXPECT_EQ(hintChanges, std::vector<bool>{false});
+    EXPECT_FALSE(tooltipReaches());
+    hints->trigger();
+    EXPECT_EQ(hintChanges, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(tooltipReaches());
+}
+
+TEST_F(EditorWindowTest, FieldsAndButtonsStayInsideTheFrameAtEverySize) {
+    struct Case {
+        EditorMode mode;
+        QSize size;
+    };
+    const Case cases[] = {
+        {EditorMode::Standalone, {640, 480}},
+        {EditorMode::Standalone, {1024, 768}},
+        {EditorMode::Trainer, {800, 572}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size.width());
+        std::unique_ptr<TVocEditor> editor = Open(c.mode);
+        editor->show();
+        if (c.mode == EditorMode::Standalone) {
+            QAction* size = editor->Action("Size" + std::to_string(c.size.width()));
+            ASSERT_NE(size, nullptr);
+            size->trigger();
+        }
+        EXPECT_EQ(editor->size(), c.size);
+        QWidget* frame = editor->EntryFrame();
+        // The fields and buttons of the frame and of the dictionary panel in it, not their insides.
+        std::vector<QWidget*> parts;
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            parts.push_back(child);
+            for (QWidget* inner : child->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (child->metaObject() == &QWidget::staticMetaObject) // the panel
+                    parts.push_back(inner);
+            }
+        }
+        ASSERT_GT(parts.size(), 20u);
+        for (QWidget* child : parts) {
+            if (child->isHidden())
+                continue;
+            const QRect inFrame(child->mapTo(frame, QPoint(0, 0)), child->size());
+            EXPECT_TRUE(frame->rect().contains(inFrame))
+                << child->metaObject()->className() << " " << child->objectName().toStdString() << " at "
+                << inFrame.x() << "," << inFrame.y() << " " << inFrame.width() << "x" << inFrame.height();
+        }
+    }
+    std::unique_ptr<TVocEditor> trainer = Open(EditorMode::Trainer);
+    EXPECT_EQ(trainer->Action("Size640"), nullptr) << "the trainer's editor has the main window's size";
 }
 
 } // namespace

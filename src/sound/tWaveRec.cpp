@@ -123,8 +123,8 @@ void tWaveRec::Stop() {
     Draw(Redraw::ToScreen);
 }
 
-void tWaveRec::Save(std::string_view file) {
-    Command("save test \"" + std::string(file) + "\"");
+bool tWaveRec::Save(std::string_view file) {
+    return !Command("save test \"" + std::string(file) + "\"").starts_with("Error");
 }
 
 int tWaveRec::Position() {

@@ -48,7 +48,8 @@ public:
     void StopPlayback() override { Stop(); }
 
     void Stop();
-    void Save(std::string_view file);
+    // False when the device refused (no take, or the file could not be written).
+    bool Save(std::string_view file);
     // "close test", "open new type waveaudio alias test": the next recording starts afresh.
     void ResetDevice();
     // The device's position in milliseconds (-1 when it cannot tell) and its mode text.

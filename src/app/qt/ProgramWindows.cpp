@@ -1,12 +1,17 @@
 #include "app/qt/ProgramWindows.h"
 
 #include "app/AppSettings.h"
+#include "app/DataPath.h"
 #include "app/FolderSettings.h"
 #include "app/LoggingCommandServices.h"
 #include "app/MainWindowShow.h"
 #include "app/MainWindowState.h"
 #include "app/ProgramObjects.h"
+#include "app/RecordingIndex.h"
+#include "app/RecordingPlayback.h"
+#include "app/qt/QtSettingsDialogs.h"
 #include "editor/EditorScheme.h"
+#include "editor/EditorWaveRecorder.h"
 #include "editor/qt/TVocEditor.h"
 #include "platform/Fonts.h"
 #include "platform/RegistryStore.h"
@@ -50,6 +55,11 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
         SaveFolderSettings(kSaveVocabularyFolder);
     };
     setup.environment.registry = &Registry(RegistryHive::LocalMachine);
+    setup.environment.recordingLookup = [](std::string_view headword) {
+        const std::optional<std::string> stored = CurrentRecordingIndex().Find(headword);
+        return stored ? ResolveDataPath(*stored).file : std::string();
+    };
+    setup.playRecording = [](const std::string& file) { PlayRecordingFile(file); };
     LoadScheme(settings.programFolder, settings.editorScheme, setup.scheme, CurrentFontService());
     setup.pageFolder = MainPageFolder(settings);
     setup.programFolder = settings.programFolder;
@@ -60,10 +70,29 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
     };
     setup.hintsOn = settings.hintsOn;
     setup.onHintsChanged = [](bool on) { Settings().hintsOn = on; };
+    setup.openSettings = [this](EditorSettingsDialog which, QWidget* parent) {
+        QtSettingsDialogs dialogs(m_objects, parent);
+        switch (which) {
+        case EditorSettingsDialog::Superlearning:
+            dialogs.SuperlearningSettings();
+            break;
+        case EditorSettingsDialog::RecordingFormat:
+            dialogs.RecordingSettings();
+            break;
+        case EditorSettingsDialog::RecordingsManagement:
+            dialogs.RecordingsManagement();
+            break;
+        }
+    };
     setup.onExit = [this](EditorExit exit) {
         // The editor's own click is still running: it is released once that has returned.
         QTimer::singleShot(0, [this, exit] { EditorExited(exit); });
     };
+    if (!m_editorRecorder) {
+        if (tWaveRec* recorder = m_objects.EnsureWaveRecorder())
+            m_editorRecorder = std::make_unique<EditorWaveRecorder>(*recorder);
+    }
+    setup.recorder = m_editorRecorder.get();
     if (!setup.library)
         return nullptr;
     m_editor = std::make_unique<TVocEditor>(std::move(setup));

@@ -5,6 +5,7 @@
 
 #include "app/CommandServices.h"
 #include "app/qt/MainWindow.h"
+#include "editor/EditorRecording.h"
 #include "editor/TVocEditorCore.h"
 
 #include <QPoint>
@@ -50,6 +51,7 @@ private:
     MainWindow::Dialogs m_dialogs;
     QPointer<MainWindow> m_main;
     std::unique_ptr<TVocEditor> m_editor;
+    std::unique_ptr<EditorRecorder> m_editorRecorder;
 };
 
 } // namespace qor

@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTimer>
 #include <algorithm>
 
 namespace qor {
@@ -94,6 +95,7 @@ TVocEditor::TVocEditor(EditorWindowSetup setup, QWidget* parent)
     BuildDictionaryPanel();
     BuildMenus();
     ConnectList();
+    ConnectRecorder();
     ApplySchemeColours(m_setup.scheme);
     resize(m_setup.mode == EditorMode::Trainer ? QSize(800, 572) : QSize(kMinimumWidth, kMinimumHeight));
     EditorView& view = *this;
@@ -184,6 +186,10 @@ void TVocEditor::BuildEntryFrame() {
             edited([this](int index) { m_core->WortartEdited(index); }));
     connect(m_schwierigkeit, &QComboBox::currentIndexChanged, this,
             edited([this](int index) { m_core->SchwierigkeitEdited(index); }));
+    connect(m_speaker, &QPushButton::clicked, this, [this] {
+        if (m_setup.playRecording && !m_recordingPath.empty())
+            m_setup.playRecording(m_recordingPath);
+    });
     connect(m_flagTop, &QPushButton::clicked, this, [this] { m_core->ToggleFlag(); });
     connect(m_flagBottom, &QPushButton::clicked, this, [this] { m_core->ToggleFlag(); });
 }
@@ -258,6 +264,53 @@ void TVocEditor::ConnectList() {
     button("bAlpha", [this] { m_core->Sortieren(); });
     button("bLeft", [this] { m_core->GoLeft(); });
     button("bRight", [this] { m_core->GoRight(); });
+}
+
+void TVocEditor::ConnectRecorder() {
+    if (m_setup.recorder)
+        m_recording = std::make_unique<EditorRecording>(*m_setup.recorder);
+    m_recordTimer = new QTimer(this);
+    connect(m_recordTimer, &QTimer::timeout, this, [this] {
+        m_recording->Poll();
+        ShowRecorderState();
+    });
+    const auto button = [this](const char* name, std::function<void()> call) {
+        connect(m_listFrame->Button(name), &QPushButton::clicked, this, [this, call = std::move(call)] {
+            if (!m_recording)
+                return;
+            call();
+            ShowRecorderState();
+        });
+    };
+    button("bRec", [this] {
+        m_recording->RecordClicked();
+        m_haveTake = m_haveTake || m_recording->RecordDown();
+    });
+    button("bPlay", [this] { m_recording->PlayClicked(); });
+    button("SaveWAV", [this] { m_recording->SaveWav(m_saveChooser); });
+    for (const char* name : {"bRec", "bPlay"})
+        m_listFrame->Button(name)->setCheckable(true);
+    ShowRecorderState();
+}
+
+void TVocEditor::ShowRecorderState() {
+    QPushButton* record = m_listFrame->Button("bRec");
+    QPushButton* play = m_listFrame->Button("bPlay");
+    QPushButton* save = m_listFrame->Button("SaveWAV");
+    if (!m_recording) {
+        for (QPushButton* b : {record, play, save})
+            b->setEnabled(false);
+        return;
+    }
+    record->setChecked(m_recording->RecordDown());
+    record->setEnabled(m_recording->RecordEnabled());
+    play->setChecked(m_recording->PlayDown());
+    play->setEnabled(m_haveTake && m_recording->PlayEnabled());
+    save->setEnabled(m_haveTake && m_recording->SaveEnabled());
+    if (m_recording->TimerInterval() > 0)
+        m_recordTimer->start(m_recording->TimerInterval());
+    else
+        m_recordTimer->stop();
 }
 
 // [SECTION] SchemeEditorView
@@ -540,6 +593,7 @@ void TVocEditor::SetRecentFileItems(const std::array<std::string, 4>& captions) 
 }
 
 void TVocEditor::SetRecordingPath(std::string_view path) {
+    m_recordingPath = std::string(path);
     m_speaker->setToolTip(ToQString(path));
     m_speaker->setVisible(!path.empty());
 }

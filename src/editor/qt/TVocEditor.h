@@ -11,6 +11,7 @@
 //   [Dialogs]    the editor's dialogs (TVocEditorDialogs.cpp)
 
 #include "editor/EdConfigLogic.h"
+#include "editor/EditorRecording.h"
 #include "editor/EditorScheme.h"
 #include "editor/TVocEditorCore.h"
 #include "settings/qt/QtFileChooser.h"
@@ -29,6 +30,7 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace qor {
 
@@ -45,6 +47,9 @@ public:
 private:
     QWidget* m_parent;
 };
+
+// The program's settings dialogs that the editor's "Optionen" menu opens.
+enum class EditorSettingsDialog { Superlearning, RecordingFormat, RecordingsManagement };
 
 struct EditorWindowSetup {
     EditorMode mode = EditorMode::Trainer;
@@ -64,6 +69,13 @@ struct EditorWindowSetup {
     // The program-wide hint setting ("Online-Hilfe"): tooltips show only while it is on.
     bool hintsOn = true;
     std::function<void(bool on)> onHintsChanged;
+    // Opens one of the program's settings dialogs over `parent`; without it the items do nothing.
+    std::function<void(EditorSettingsDialog, QWidget* parent)> openSettings;
+    // The program's recorder for the buttons "Aufnahme starten", "… abspielen", "… speichern";
+    // without one they stay disabled.
+    EditorRecorder* recorder = nullptr;
+    // Plays the recording of the headword (the speaker button beside it).
+    std::function<void(const std::string& file)> playRecording;
 };
 
 class TVocEditor : public QWidget, private EditorView, private EditorDialogs, private SchemeEditorView {
@@ -96,6 +108,9 @@ private:
     void LayOutEntryFrame();
     void BuildMenus();
     void ConnectList();
+    void ConnectRecorder();
+    // The recorder buttons' pressed and enabled states, and the polling timer, after each change.
+    void ShowRecorderState();
     QAction* AddAction(QMenu* menu, const std::string& name, const QString& text, std::function<void()> run,
                        const QKeySequence& shortcut = {});
     void AddClipboardItems(QMenu* edit);
@@ -168,6 +183,10 @@ private:
     QPushButton* m_direction = nullptr;
     std::array<QAction*, 4> m_recentItems{};
     std::map<std::string, QAction*> m_actions;
+    std::unique_ptr<EditorRecording> m_recording;
+    QTimer* m_recordTimer = nullptr;
+    std::string m_recordingPath;            // of the headword shown, empty when it has none
+    bool m_haveTake = false;                // something was recorded: it can be played and saved
     std::unique_ptr<TVocEditorCore> m_core; // made last: it talks to the fields at once
 };
 

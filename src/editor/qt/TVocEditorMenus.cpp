@@ -110,11 +110,32 @@ void TVocEditor::BuildMenus() {
     always->setCheckable(true);
     always->setChecked(true);
     connect(always, &QAction::toggled, this, [this](bool on) { m_core->SetAlwaysLookup(on); });
+    QAction* multipleChoice =
+        AddAction(options, "MChkontrollieren", ToQString("Mult. Choice kontrollieren"_cp), [] {});
+    multipleChoice->setCheckable(true);
+    multipleChoice->setChecked(true);
+    multipleChoice->setVisible(false);
+    connect(multipleChoice, &QAction::toggled, this, [this](bool on) { m_core->SetCheckMultipleChoice(on); });
     QAction* automatic =
         AddAction(options, "WBAutomatik", ToQString("Neue Vokabeln automatisch ins Wörterbuch"_cp), [] {});
     automatic->setCheckable(true);
     connect(automatic, &QAction::toggled, this,
             [this](bool on) { m_core->SetAddToDictionaryAutomatically(on); });
+    // The program's own settings dialogs, as the settings page opens them.
+    const auto settings = [this](EditorSettingsDialog which) {
+        return [this, which] {
+            if (m_setup.openSettings)
+                m_setup.openSettings(which, this);
+        };
+    };
+    options->addSeparator();
+    AddAction(options, "Superlearning", ToQString("Superlearning..."_cp),
+              settings(EditorSettingsDialog::Superlearning));
+    QMenu* recordings = options->addMenu(ToQString("Sprachaufnahmen"_cp));
+    AddAction(recordings, "RecSetup", ToQString("Einstellungen..."_cp),
+              settings(EditorSettingsDialog::RecordingFormat));
+    AddAction(recordings, "WaveDB", ToQString("Verwaltung..."_cp),
+              settings(EditorSettingsDialog::RecordingsManagement));
 
     QMenu* help = m_menuBar->addMenu(ToQString("&Hilfe"_cp));
     QAction* hints = AddAction(help, "OnlineHilfe", ToQString("&Online-Hilfe"_cp), [] {});

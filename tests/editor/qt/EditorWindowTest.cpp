@@ -43,6 +43,17 @@ TVokabel Entry(std::string vokabel, std::string bedeutung) {
     return entry;
 }
 
+class FakeRecorder : public EditorRecorder {
+public:
+    void StartRecording() override { calls.push_back("record"); }
+    void StartPlaying() override { calls.push_back("play"); }
+    void Stop() override { calls.push_back("stop"); }
+    std::optional<int> Position() override { return 0; }
+    std::string Mode() override { return "recording"; }
+    bool Save(std::string_view) override { return true; }
+    std::vector<std::string> calls;
+};
+
 class EditorWindowTest : public test::QtApplicationTest {
 protected:
     void SetUp() override {
@@ -67,6 +78,14 @@ protected:
         setup.pageFolder = folder.Folder() + "hqor/";
         setup.onExit = [this](EditorExit exit) { exits.push_back(exit); };
         setup.onHintsChanged = [this](bool on) { hintChanges.push_back(on); };
+        setup.recorder = recorder;
+        setup.environment.recordingLookup = [](std::string_view headword) {
+            return headword == "chien" ? std::string("/aufnahmen/chien.wav") : std::string();
+        };
+        setup.playRecording = [this](const std::string& file) { played.push_back(file); };
+        setup.openSettings = [this](EditorSettingsDialog which, QWidget* parent) {
+            settingsOpened.emplace_back(which, parent);
+        };
         return std::make_unique<TVocEditor>(std::move(setup));
     }
 
@@ -77,6 +96,9 @@ protected:
     TXDatabase dictionary;
     std::vector<EditorExit> exits;
     std::vector<bool> hintChanges;
+    std::vector<std::pair<EditorSettingsDialog, QWidget*>> settingsOpened;
+    EditorRecorder* recorder = nullptr;
+    std::vector<std::string> played;
 };
 
 QAction* ActionCaptioned(QWidget& window, const QString& caption) {
@@ -254,6 +276,75 @@ TEST_F(EditorWindowTest, OnlineHelpSwitchesTheHintsOfTheProgram) {
     hints->trigger();
     EXPECT_EQ(hintChanges, (std::vector<bool>{false, true}));
     EXPECT_TRUE(tooltipReaches());
+}
+
+TEST_F(EditorWindowTest, OptionsOpenTheProgramsSettingsOverTheEditor) {
+    std::unique_ptr<TVocEditor> editor = Open();
+    const std::pair<const char*, EditorSettingsDialog> items[] = {
+        {"Superlearning", EditorSettingsDialog::Superlearning},
+        {"RecSetup", EditorSettingsDialog::RecordingFormat},
+        {"WaveDB", EditorSettingsDialog::RecordingsManagement},
+    };
+    for (const auto& [name, which] : items) {
+        SCOPED_TRACE(name);
+        settingsOpened.clear();
+        ASSERT_NE(editor->Action(name), nullptr);
+        editor->Action(name)->trigger();
+        EXPECT_EQ(settingsOpened,
+                  (std::vector<std::pair<EditorSettingsDialog, QWidget*>>{{which, editor.get()}}));
+    }
+    // The hidden option: the checks also test the length of the first meaning while it is ticked.
+    QAction* multipleChoice = editor->Action("MChkontrollieren");
+    ASSERT_NE(multipleChoice, nullptr);
+    EXPECT_FALSE(multipleChoice->isVisible());
+    EXPECT_TRUE(editor->Core().CheckMultipleChoice());
+    multipleChoice->trigger();
+    EXPECT_FALSE(editor->Core().CheckMultipleChoice());
+}
+
+TEST_F(EditorWindowTest, RecorderButtonsFollowTheTake) {
+    {
+        std::unique_ptr<TVocEditor> withoutRecorder = Open();
+        for (const char* name : {"bRec", "bPlay", "SaveWAV"})
+            EXPECT_FALSE(withoutRecorder->ListFrame()->Button(name)->isEnabled()) << name;
+    }
+    FakeRecorder fake;
+    recorder = &fake;
+    std::unique_ptr<TVocEditor> editor = Open();
+    QPushButton* record = editor->ListFrame()->Button("bRec");
+    QPushButton* play = editor->ListFrame()->Button("bPlay");
+    QPushButton* save = editor->ListFrame()->Button("SaveWAV");
+    struct State {
+        bool recordDown, recordEnabled, playDown, playEnabled, saveEnabled;
+        bool operator==(const State&) const = default;
+    };
+    const auto state = [&] {
+        return State{record->isChecked(), record->isEnabled(), play->isChecked(), play->isEnabled(),
+                     save->isEnabled()};
+    };
+    EXPECT_EQ(state(), (State{false, true, false, false, false})) << "nothing recorded yet";
+    record->click();
+    EXPECT_EQ(state(), (State{true, true, false, false, false}));
+    record->click();
+    EXPECT_EQ(state(), (State{false, true, false, true, true}));
+    play->click();
+    EXPECT_EQ(state(), (State{false, false, true, true, false})) << "no recording while it plays";
+    play->click();
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{"record", "stop", "play", "stop"}));
+}
+
+TEST_F(EditorWindowTest, TheSpeakerPlaysTheHeadwordsRecording) {
+    std::unique_ptr<TVocEditor> editor = Open();
+    editor->show();
+    auto* speaker = editor->EntryFrame()->findChild<QPushButton*>(QStringLiteral("bPlay"));
+    ASSERT_NE(speaker, nullptr);
+    editor->HeadwordField()->clear();
+    TypeInto(editor->HeadwordField(), QStringLiteral("chien"));
+    ASSERT_TRUE(speaker->isVisible()) << "a recording exists for the headword";
+    speaker->click();
+    EXPECT_EQ(played, std::vector<std::string>{"/aufnahmen/chien.wav"});
+    TypeInto(editor->HeadwordField(), QStringLiteral("s"));
+    EXPECT_FALSE(speaker->isVisible()) << "\"chiens\" has none";
 }
 
 TEST_F(EditorWindowTest, FieldsAndButtonsStayInsideTheFrameAtEverySize) {

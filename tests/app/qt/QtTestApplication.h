@@ -2,6 +2,9 @@
 // The one QApplication of a Qt test program, made by the first test suite that needs it.
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QString>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -25,5 +28,15 @@ protected:
 private:
     static inline std::unique_ptr<QApplication> s_application;
 };
+
+// Typing as the learner does, key by key, so the fields see edits and not programmatic changes.
+inline void TypeInto(QWidget* widget, const QString& text) {
+    for (QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &release);
+    }
+}
 
 } // namespace qor::test

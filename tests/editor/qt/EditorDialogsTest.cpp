@@ -21,15 +21,7 @@
 namespace qor {
 namespace {
 
-// Typing as the learner does, key by key, so the fields see edits and not programmatic changes.
-void TypeInto(QWidget* widget, const QString& text) {
-    for (QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &release);
-    }
-}
+using test::TypeInto;
 
 class EditorDialogsTest : public test::QtApplicationTest {
 protected:

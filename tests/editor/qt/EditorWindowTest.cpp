@@ -27,14 +27,7 @@
 namespace qor {
 namespace {
 
-void TypeInto(QWidget* widget, const QString& text) {
-    for (QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &release);
-    }
-}
+using test::TypeInto;
 
 TVokabel Entry(std::string vokabel, std::string bedeutung) {
     TVokabel entry;

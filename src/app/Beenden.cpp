@@ -41,6 +41,7 @@ void FreeObjects(LongLivedObjects& objects, RegistryStore& registry, const AppSe
     objects.SaveUserDatabase();
     objects.FreeUserDatabase();
     objects.FreeWaveRecorder();
+    objects.SaveDictionary(registry, settings.writeProtection ? WriteProtection::On : WriteProtection::Off);
     if (objects.BackdropVisible())
         objects.FreeBackdrop();
 }

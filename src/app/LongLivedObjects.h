@@ -7,12 +7,15 @@
 
 #include "app/RecordingIndex.h"
 #include "dictionary/DictionaryDirection.h"
+#include "platform/WriteProtection.h"
 #include "vocab/TLastFiles.h"
 
 #include <cstdint>
 #include <string>
 
 namespace qor {
+
+class RegistryStore;
 
 class LongLivedObjects {
 public:
@@ -47,6 +50,8 @@ public:
     virtual void SaveUserDatabase() = 0;
     virtual void FreeUserDatabase() = 0;
     virtual void FreeWaveRecorder() = 0;
+    // Saves the changed halves of the dictionary (asking first) and remembers where they went.
+    virtual void SaveDictionary(RegistryStore& registry, WriteProtection protection) = 0;
 
     // [Backdrop] created by the main window; Beenden reads its colour and frees it.
     virtual bool HasBackdrop() const = 0;

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/DataPath.h"
+#include "app/DictionaryEndSave.h"
 #include "app/RecordingPlayback.h"
 #include "app/WaveBaseRecordingIndex.h"
 #include "dictionary/TXDatabase.h"
@@ -248,6 +249,15 @@ void ProgramObjects::FreeWaveRecorder() {
     Record("FreeWaveRecorder");
     // Closes the device and keeps the recording format.
     m_waveRecorder.reset();
+}
+
+void ProgramObjects::SaveDictionary(RegistryStore& registry, WriteProtection protection) {
+    Record("SaveDictionary");
+    if (!m_dictionaryObject)
+        return;
+    CancelledDictionaryDialogs noDialogs;
+    SaveDictionaryAtEnd(*m_dictionaryObject, protection,
+                        m_dictionaryDialogs ? *m_dictionaryDialogs : noDialogs, registry);
 }
 
 void ProgramObjects::SetBackdrop(std::int32_t colour, bool visible) {

@@ -15,6 +15,7 @@
 namespace qor {
 
 struct AppSettings;
+class DictionaryDialogs;
 class TBibliothek;
 class IntervalTimer;
 class TRes;
@@ -74,6 +75,8 @@ public:
     const RecordingIndex* Recordings() const override;
     // The real dictionary while it exists.
     TXDatabase* Dictionary() { return m_dictionaryObject.get(); }
+    // The file dialogs of the dictionary's saves; without them every dialog counts as cancelled.
+    void SetDictionaryDialogs(DictionaryDialogs* dialogs) { m_dictionaryDialogs = dialogs; }
     // The real recording index while it exists.
     TXWaveBase* WaveBase() { return m_waveBase.get(); }
     // Where the recording index may be saved when its own file cannot be written (not owned;
@@ -91,6 +94,7 @@ public:
     void SaveUserDatabase() override;
     void FreeUserDatabase() override;
     void FreeWaveRecorder() override;
+    void SaveDictionary(RegistryStore& registry, WriteProtection protection) override;
 
     bool HasBackdrop() const override { return m_backdrop; }
     std::int32_t BackdropColour() const override { return m_backdropColour; }
@@ -143,6 +147,7 @@ private:
     IntervalTimer* m_recorderTimer = nullptr;
     std::unique_ptr<tWaveRec> m_waveRecorder;
     std::unique_ptr<TXDatabase> m_dictionaryObject;
+    DictionaryDialogs* m_dictionaryDialogs = nullptr;
     std::unique_ptr<TXWaveBase> m_waveBase;
     std::unique_ptr<WaveBaseRecordingIndex> m_waveBaseIndex;
     WaveBaseSaveDialog* m_waveBaseSaveDialog = nullptr;

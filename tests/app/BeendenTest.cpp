@@ -36,7 +36,7 @@ protected:
 const std::vector<std::string> kFullOrder = {
     "FreeVocabularyLibrary", "FreeQuerySettings", "FreeResourceObject", "FreeThemeList",
     "FreeRecordingIndex",    "FreeOptions",       "SaveUserDatabase",   "FreeUserDatabase",
-    "FreeWaveRecorder",      "FreeBackdrop",
+    "FreeWaveRecorder",      "SaveDictionary",    "FreeBackdrop",
 };
 
 TEST_F(BeendenTest, FreesInTheFixedOrderAndWritesTheLastSettings) {

@@ -10,6 +10,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Beenden.h"
+#include "app/DictionaryEndSave.h"
 #include "app/MainBlock.h"
 #include "app/MainWindowShow.h"
 #include "app/MainWindowState.h"
@@ -20,11 +21,11 @@
 #include "app/qt/MainWindow.h"
 #include "app/qt/PlaceholderWindow.h"
 #include "app/qt/ProgramWindows.h"
-#include "editor/qt/TVocEditor.h"
 #include "app/qt/QtIntervalTimer.h"
 #include "app/qt/QtScriptTarget.h"
 #include "app/qt/QtUserDialogs.h"
 #include "app/qt/TXPage.h"
+#include "editor/qt/TVocEditor.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
@@ -33,6 +34,7 @@
 #include "platform/qt/QtMessagePresenter.h"
 #include "platform/qt/QtScreenService.h"
 #include "platform/qt/QtText.h"
+#include "settings/qt/QtFileChooser.h"
 #include "sound/MediaCommandEngine.h"
 #include "sound/SdlAudioDevice.h"
 
@@ -135,6 +137,13 @@ int main(int argc, char** argv) {
     } else {
         objects.SetUserDialogs(&screenDialogs);
     }
+    // Saving a changed dictionary at the end may ask for another place; runs without a screen
+    // cancel that question's dialog.
+    QtFileChooser dictionaryOpenChooser;
+    QtSaveFileChooser dictionarySaveChooser;
+    FileChooserDictionaryDialogs dictionaryDialogs(dictionaryOpenChooser, dictionarySaveChooser);
+    if (dialogMode == MainWindow::Dialogs::OnScreen)
+        objects.SetDictionaryDialogs(&dictionaryDialogs);
 
     StartupEnvironment environment;
     environment.programFile = ProgramPath(QCoreApplication::applicationFilePath().toStdString());

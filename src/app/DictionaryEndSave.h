@@ -1,0 +1,42 @@
+#pragma once
+// The dictionary at the end of the program: the changed halves are saved after the learner agreed,
+// and where they went is remembered for the next start.
+
+#include "dictionary/DictionaryDialogs.h"
+#include "platform/WriteProtection.h"
+#include "settings/FileChooser.h"
+
+namespace qor {
+
+class RegistryStore;
+class TXDatabase;
+
+// Saves the changed halves (asking first, and for another place when a file cannot be written) and
+// writes the registry values "Datenbank1" (French-German) and "Datenbank2" (German-French) for each
+// half that was saved.
+void SaveDictionaryAtEnd(TXDatabase& dictionary, WriteProtection protection, DictionaryDialogs& dialogs,
+                         RegistryStore& registry);
+
+// The dictionary's file dialogs on the program's file choosers.
+class FileChooserDictionaryDialogs : public DictionaryDialogs {
+public:
+    FileChooserDictionaryDialogs(FileChooser& open, FileChooser& save) : m_open(open), m_save(save) {}
+    std::optional<std::string> AskSavePath(std::string_view title, std::string_view proposedName,
+                                           std::string_view filter) override;
+    std::optional<std::string> AskOpenPath(std::string_view proposedName) override;
+
+private:
+    FileChooser& m_open;
+    FileChooser& m_save;
+};
+
+// Where no dialog may be shown (scripted runs): every dialog counts as cancelled.
+class CancelledDictionaryDialogs : public DictionaryDialogs {
+public:
+    std::optional<std::string> AskSavePath(std::string_view, std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> AskOpenPath(std::string_view) override { return std::nullopt; }
+};
+
+} // namespace qor

@@ -110,6 +110,11 @@ void MainWindow::SetToolWindows(ToolWindowService* windows) {
         windows ? windows : static_cast<ToolWindowService*>(&LoggingCommandServices::Instance());
 }
 
+void MainWindow::SetDictionaryWindow(DictionaryService* window) {
+    if (m_dictionaryServices)
+        m_dictionaryServices->SetWindow(window ? *window : LoggingCommandServices::Instance());
+}
+
 bool MainWindow::Start(std::optional<Colour> visibleBackdropColour) {
     show();
     const ShowPlan plan = PlanShowing(m_context, visibleBackdropColour);

@@ -51,6 +51,8 @@ public:
     TXPage& Page() { return *m_page; }
     // The windows that take this window's place (the editor, ...); nullptr: stand-ins.
     void SetToolWindows(ToolWindowService* windows);
+    // The window that the page command "wb" shows; nullptr: a stand-in.
+    void SetDictionaryWindow(DictionaryService* window);
     CommandContext& Context() { return m_context; }
 
 protected:

@@ -9,7 +9,9 @@
 #include "app/ProgramObjects.h"
 #include "app/RecordingIndex.h"
 #include "app/RecordingPlayback.h"
+#include "app/qt/DialogPlacement.h"
 #include "app/qt/QtSettingsDialogs.h"
+#include "dictionary/qt/TXWb.h"
 #include "editor/EditorScheme.h"
 #include "editor/EditorWaveRecorder.h"
 #include "editor/qt/TVocEditor.h"
@@ -21,12 +23,23 @@
 
 namespace qor {
 
+namespace {
+
+// The recording stored for exactly this headword, resolved to its file; empty when none.
+std::string HeadwordRecording(std::string_view headword) {
+    const std::optional<std::string> stored = CurrentRecordingIndex().Find(headword);
+    return stored ? ResolveDataPath(*stored).file : std::string();
+}
+
+} // namespace
+
 ProgramWindows::ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram,
                                MainWindow::Dialogs dialogs)
     : m_objects(objects), m_endProgram(std::move(endProgram)), m_dialogs(dialogs) {}
 
 ProgramWindows::~ProgramWindows() {
     m_editor.reset();
+    m_dictionaryWindow.reset();
     delete m_main.data();
 }
 
@@ -35,6 +48,7 @@ MainWindow* ProgramWindows::ShowMainWindow(std::optional<QPoint> at,
     auto* window = new MainWindow(m_endProgram, m_objects, m_dialogs);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->SetToolWindows(this);
+    window->SetDictionaryWindow(&m_dictionaryService);
     if (at)
         window->move(*at);
     m_main = window;
@@ -55,10 +69,7 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
         SaveFolderSettings(kSaveVocabularyFolder);
     };
     setup.environment.registry = &Registry(RegistryHive::LocalMachine);
-    setup.environment.recordingLookup = [](std::string_view headword) {
-        const std::optional<std::string> stored = CurrentRecordingIndex().Find(headword);
-        return stored ? ResolveDataPath(*stored).file : std::string();
-    };
+    setup.environment.recordingLookup = HeadwordRecording;
     setup.playRecording = [](const std::string& file) { PlayRecordingFile(file); };
     LoadScheme(settings.programFolder, settings.editorScheme, setup.scheme, CurrentFontService());
     setup.pageFolder = MainPageFolder(settings);
@@ -110,9 +121,38 @@ void ProgramWindows::ReleaseMain() {
     if (MainWindow* old = m_main) {
         m_main = nullptr;
         old->SetToolWindows(nullptr);
+        old->SetDictionaryWindow(nullptr);
         old->hide();
         old->deleteLater();
     }
+}
+
+void ProgramWindows::WbService::ShowWindow() {
+    TXDatabase* dictionary = m_windows.m_objects.Dictionary();
+    if (!dictionary)
+        return;
+    if (!m_windows.m_dictionaryWindow) {
+        WbSetup setup;
+        setup.dictionary = dictionary;
+        setup.recordingLookup = HeadwordRecording;
+        setup.playRecording = [](const std::string& file) { PlayRecordingFile(file); };
+        setup.playAtCaret = [](std::string_view text, int caret, int selection) {
+            PlayRecordingAtCaret(text, caret, selection);
+        };
+        setup.onChanged = [this] {
+            if (m_windows.m_editor)
+                m_windows.m_editor->Core().DictionaryChanged();
+        };
+        m_windows.m_dictionaryWindow = std::make_unique<TXWb>(std::move(setup));
+        CentreOnScreen(*m_windows.m_dictionaryWindow);
+    }
+    m_windows.m_dictionaryWindow->show();
+    m_windows.m_dictionaryWindow->raise();
+}
+
+void ProgramWindows::WbService::CloseWindowIfVisible() {
+    if (m_windows.m_dictionaryWindow && m_windows.m_dictionaryWindow->isVisible())
+        m_windows.m_dictionaryWindow->hide();
 }
 
 void ProgramWindows::OpenEditor() {

@@ -18,6 +18,7 @@ namespace qor {
 
 class ProgramObjects;
 class TVocEditor;
+class TXWb;
 class TXPage;
 
 class ProgramWindows : public ToolWindowService {
@@ -42,7 +43,23 @@ public:
     void OpenVerbSettings() override;
     void OpenSuperlearningFade() override;
 
+    // The dictionary window, made when it is first shown.
+    TXWb* DictionaryWindow() const { return m_dictionaryWindow.get(); }
+
 private:
+    // "wb" shows the dictionary window; the page's own searches stay with the main window.
+    class WbService : public DictionaryService {
+    public:
+        explicit WbService(ProgramWindows& windows) : m_windows(windows) {}
+        void ShowWindow() override;
+        void CloseWindowIfVisible() override;
+        void SearchFromPage() override {}
+        void ShowResultPage(int) override {}
+
+    private:
+        ProgramWindows& m_windows;
+    };
+
     void EditorExited(EditorExit exit);
     void ReleaseMain();
 
@@ -52,6 +69,8 @@ private:
     QPointer<MainWindow> m_main;
     std::unique_ptr<TVocEditor> m_editor;
     std::unique_ptr<EditorRecorder> m_editorRecorder;
+    WbService m_dictionaryService{*this};
+    std::unique_ptr<TXWb> m_dictionaryWindow;
 };
 
 } // namespace qor

@@ -335,7 +335,7 @@ std::vector<QWidget*> QtScriptTarget::FrontWindows() const {
     std::vector<QWidget*> windows;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = window->windowType();
-        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool))
             windows.push_back(window);
     }
     return windows;

@@ -1,5 +1,5 @@
 #include "editor/EdConfigLogic.h"
-#include "editor/qt/SpecialCharacterMenu.h"
+#include "dictionary/qt/SpecialCharacterMenu.h"
 #include "editor/qt/TEdConfig.h"
 #include "editor/qt/TVocEditor.h"
 #include "platform/Cp1252.h"

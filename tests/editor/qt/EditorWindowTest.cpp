@@ -1,7 +1,7 @@
 #include "app/qt/QtTestApplication.h"
 #include "app/qt/TXPage.h"
 #include "dictionary/TXDatabase.h"
-#include "editor/qt/SpecialCharacterMenu.h"
+#include "dictionary/qt/SpecialCharacterMenu.h"
 #include "editor/qt/TImport.h"
 #include "editor/qt/TVocEditor.h"
 #include "platform/Cp1252.h"

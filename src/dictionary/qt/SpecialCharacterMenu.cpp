@@ -1,4 +1,4 @@
-#include "editor/qt/SpecialCharacterMenu.h"
+#include "dictionary/qt/SpecialCharacterMenu.h"
 
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"

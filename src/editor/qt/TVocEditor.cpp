@@ -198,6 +198,7 @@ void TVocEditor::BuildDictionaryPanel() {
     m_dictionaryPanel = new QWidget(m_entryFrame);
     QWidget* p = m_dictionaryPanel;
     m_dbVokabel = new QLineEdit(p);
+    m_dbVokabel->setObjectName(QStringLiteral("DBVokabel"));
     m_dbVokabel->setGeometry(kMargin, kMargin, 220, kRowHeight);
     m_dbWortart = new QComboBox(p);
     for (int i = 1; i <= 6; ++i)
@@ -567,8 +568,11 @@ void TVocEditor::SelectListLine(int index) {
 
 void TVocEditor::SetDictionaryPanel(const DictionaryPanelTexts& panel) {
     const bool filling = std::exchange(m_filling, true);
-    m_dbVokabel->setText(ToQString(panel.vokabel));
-    m_dbBedeutung->setPlainText(ToQString(panel.bedeutung));
+    // The dictionary reports every keystroke made in these fields: an unchanged text keeps its caret.
+    if (const QString vokabel = ToQString(panel.vokabel); m_dbVokabel->text() != vokabel)
+        m_dbVokabel->setText(vokabel);
+    if (const QString bedeutung = ToQString(panel.bedeutung); m_dbBedeutung->toPlainText() != bedeutung)
+        m_dbBedeutung->setPlainText(bedeutung);
     m_dbWortart->setCurrentIndex(panel.wortart);
     m_filling = filling;
 }

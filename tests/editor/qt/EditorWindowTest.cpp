@@ -340,6 +340,24 @@ TEST_F(EditorWindowTest, TheSpeakerPlaysTheHeadwordsRecording) {
     EXPECT_FALSE(speaker->isVisible()) << "\"chiens\" has none";
 }
 
+TEST_F(EditorWindowTest, TypingInTheDictionaryPanelKeepsTheCaret) {
+    dictionary.SetDirection(DictionaryDirection::FrenchGerman);
+    dictionary.AddEntry("maison", "1", "Haus");
+    dictionary.First();
+    std::unique_ptr<TVocEditor> editor = Open();
+    // As the dictionary window does: every change of the dictionary refreshes the editor's panel.
+    dictionary.SetOnChange([&editor] { editor->Core().DictionaryChanged(); });
+    auto* headword = editor->findChild<QLineEdit*>(QStringLiteral("DBVokabel"));
+    ASSERT_NE(headword, nullptr);
+    ASSERT_EQ(headword->text(), "maison");
+    headword->setCursorPosition(3);
+    TypeInto(headword, QStringLiteral("xy"));
+    EXPECT_EQ(dictionary.Vokabel(), "maixyson");
+    EXPECT_EQ(headword->text(), "maixyson");
+    EXPECT_EQ(headword->cursorPosition(), 5);
+    dictionary.SetOnChange(nullptr);
+}
+
 TEST_F(EditorWindowTest, FieldsAndButtonsStayInsideTheFrameAtEverySize) {
     struct Case {
         EditorMode mode;

@@ -19,7 +19,6 @@
 #include "app/ScriptedUserDialogs.h"
 #include "app/Startup.h"
 #include "app/qt/MainWindow.h"
-#include "app/qt/PlaceholderWindow.h"
 #include "app/qt/ProgramWindows.h"
 #include "app/qt/QtIntervalTimer.h"
 #include "app/qt/QtScriptTarget.h"
@@ -165,11 +164,9 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     };
 
-    // The main window, the backdrop and the dictionary window; in editor mode the editor is the
-    // main window and the backdrop stays hidden.
+    // The main window and the backdrop (the dictionary window follows when "wb" first shows it);
+    // in editor mode the editor is the main window and the backdrop stays hidden.
     ProgramWindows windows(objects, endProgram, dialogMode);
-    std::unique_ptr<PlaceholderWindow> dictionaryWindow = std::make_unique<PlaceholderWindow>(
-        ToQString("Wörterbuch"_cp), ToQString("Das Wörterbuch folgt."_cp));
     QWidget* shown = nullptr;
     if (Settings().editorMode) {
         application.setApplicationName(ToQString("*qor französisch"_cp));

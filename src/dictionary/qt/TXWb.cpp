@@ -71,6 +71,8 @@ QWidget* ColouredPanel(QWidget* parent, const char* name, const char* colour, co
 TXWb::TXWb(WbSetup setup, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_setup(std::move(setup)), m_dictionary(*m_setup.dictionary) {
     setWindowTitle(ToQString("qor französisch"_cp));
+    // Hidden or shown, the tool window never ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     setFont(font);

@@ -18,18 +18,23 @@ void ProcessPendingUnlessTerminating(const EndOfProgram& end) {
         end.processPendingMessages();
 }
 
-void FreeObjects(LongLivedObjects& objects, RegistryStore& registry, const AppSettings& settings) {
+void FreeObjects(LongLivedObjects& objects, RegistryStore& registry, const AppSettings& settings,
+                 EndQuestions questions) {
     // The recent files belong to the library and leave with it.
     if (TLastFiles* recentFiles = objects.RecentFiles())
         WriteRecentFiles(registry, *recentFiles);
+    // With questions, the editor has asked about its library before it closed.
+    if (questions == EndQuestions::None)
+        objects.SaveChangedLibrary();
     objects.FreeVocabularyLibrary();
     objects.FreeQuerySettings();
     objects.FreeResourceObject();
     objects.FreeThemeList();
 
     if (objects.RecordingIndexChanged() && !settings.writeProtection &&
-        ShowAppMessage(RecordingIndexSaveQuestion(), kMbIconQuestion | kMbYesNo) == kIdYes)
-        objects.SaveRecordingIndex();
+        (questions == EndQuestions::None ||
+         ShowAppMessage(RecordingIndexSaveQuestion(), kMbIconQuestion | kMbYesNo) == kIdYes))
+        objects.SaveRecordingIndex(questions);
 
     SettingsWriter& writer = SettingsWrites();
     writer.WriteRegistryText(registry, kProductKey, "Online-Hilfe", settings.hintsOn ? "AN" : "AUS");
@@ -38,10 +43,11 @@ void FreeObjects(LongLivedObjects& objects, RegistryStore& registry, const AppSe
 
     objects.FreeRecordingIndex();
     objects.FreeOptions();
-    objects.SaveUserDatabase();
+    objects.SaveUserDatabase(questions);
     objects.FreeUserDatabase();
     objects.FreeWaveRecorder();
-    objects.SaveDictionary(registry, settings.writeProtection ? WriteProtection::On : WriteProtection::Off);
+    objects.SaveDictionary(registry, settings.writeProtection ? WriteProtection::On : WriteProtection::Off,
+                           questions);
     if (objects.BackdropVisible())
         objects.FreeBackdrop();
 }
@@ -58,7 +64,7 @@ EndResult Beenden(const EndOfProgram& end, const AppSettings& settings) {
     ProcessPendingUnlessTerminating(end);
     try {
         RegistryStore& registry = end.registry ? *end.registry : Registry(RegistryHive::LocalMachine);
-        FreeObjects(*end.objects, registry, settings);
+        FreeObjects(*end.objects, registry, settings, end.questions);
     } catch (...) {
         ProcessPendingUnlessTerminating(end);
         return EndResult::Failed;

@@ -19,6 +19,7 @@ struct EndOfProgram {
     RegistryStore* registry = nullptr;            // nullptr: the process-wide local-machine store
     std::function<void()> processPendingMessages; // the front end's event processing (may be empty)
     ApplicationState state = ApplicationState::Running;
+    EndQuestions questions = EndQuestions::Ask;
 };
 
 enum class EndResult { Completed, Failed };

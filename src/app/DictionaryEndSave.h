@@ -2,6 +2,7 @@
 // The dictionary at the end of the program: the changed halves are saved after the learner agreed,
 // and where they went is remembered for the next start.
 
+#include "app/LongLivedObjects.h"
 #include "dictionary/DictionaryDialogs.h"
 #include "platform/WriteProtection.h"
 #include "settings/FileChooser.h"
@@ -13,9 +14,10 @@ class TXDatabase;
 
 // Saves the changed halves (asking first, and for another place when a file cannot be written) and
 // writes the registry values "Datenbank1" (French-German) and "Datenbank2" (German-French) for each
-// half that was saved.
+// half that was saved. Without questions, each changed half goes to its own file, or else to a copy
+// in the recovery folder that the next start names.
 void SaveDictionaryAtEnd(TXDatabase& dictionary, WriteProtection protection, DictionaryDialogs& dialogs,
-                         RegistryStore& registry);
+                         RegistryStore& registry, EndQuestions questions = EndQuestions::Ask);
 
 // The dictionary's file dialogs on the program's file choosers.
 class FileChooserDictionaryDialogs : public DictionaryDialogs {

@@ -17,6 +17,11 @@ namespace qor {
 
 class RegistryStore;
 
+// Whether the end of the program may ask the learner (Beenden) or must not (a signal, the desktop
+// session ending): then everything changed is saved where it belongs, or copied to the recovery
+// folder, and the next start tells.
+enum class EndQuestions { Ask, None };
+
 class LongLivedObjects {
 public:
     virtual ~LongLivedObjects() = default;
@@ -38,20 +43,24 @@ public:
     virtual const RecordingIndex* Recordings() const = 0;
 
     // [End of program] in the order Beenden calls them.
+    // Without questions only: a changed library goes to its own file, an unnamed one (or one whose
+    // file cannot be written) to the recovery folder.
+    virtual void SaveChangedLibrary() = 0;
     virtual void FreeVocabularyLibrary() = 0;
     virtual void FreeQuerySettings() = 0;
     virtual void FreeResourceObject() = 0;
     virtual void FreeThemeList() = 0;
     virtual bool RecordingIndexChanged() const = 0;
     // Sorts and saves the recording index to the file it came from (reporting as it needs to).
-    virtual void SaveRecordingIndex() = 0;
+    virtual void SaveRecordingIndex(EndQuestions questions) = 0;
     virtual void FreeRecordingIndex() = 0;
     virtual void FreeOptions() = 0;
-    virtual void SaveUserDatabase() = 0;
+    virtual void SaveUserDatabase(EndQuestions questions) = 0;
     virtual void FreeUserDatabase() = 0;
     virtual void FreeWaveRecorder() = 0;
     // Saves the changed halves of the dictionary (asking first) and remembers where they went.
-    virtual void SaveDictionary(RegistryStore& registry, WriteProtection protection) = 0;
+    virtual void SaveDictionary(RegistryStore& registry, WriteProtection protection,
+                                EndQuestions questions) = 0;
 
     // [Backdrop] created by the main window; Beenden reads its colour and frees it.
     virtual bool HasBackdrop() const = 0;

@@ -3,15 +3,21 @@
 #include "app/AppSettings.h"
 #include "app/DataPath.h"
 #include "app/DictionaryEndSave.h"
+#include "app/PageCommand.h"
 #include "app/RecordingPlayback.h"
+#include "app/RecoveryCopies.h"
+#include "app/UserEndSave.h"
 #include "app/WaveBaseRecordingIndex.h"
 #include "dictionary/TXDatabase.h"
+#include "platform/Cp1252.h"
 #include "platform/MediaCommands.h"
 #include "platform/RegistryStore.h"
 #include "platform/WinPath.h"
+#include "settings/FileChooser.h"
 #include "settings/TSuperOptions.h"
 #include "sound/TXWaveBase.h"
 #include "sound/WaveBaseExitSave.h"
+#include "sound/WaveBaseFile.h"
 #include "sound/tWaveRec.h"
 #include "users/TXUserBase.h"
 #include "vocab/TBibliothek.h"
@@ -116,6 +122,11 @@ public:
     }
 };
 
+class CancelledFileChooser : public FileChooser {
+public:
+    std::optional<std::string> ChooseFile(const FileChoiceRequest&) override { return std::nullopt; }
+};
+
 } // namespace
 
 void ProgramObjects::CreateRecordingIndex() {
@@ -162,6 +173,22 @@ void ProgramObjects::RunLogIn() {
         m_users->RunLogIn();
 }
 
+void ProgramObjects::SaveChangedLibrary() {
+    Record("SaveChangedLibrary");
+    if (!m_vocabulary || !m_vocabulary->Changed())
+        return;
+    if (!m_vocabulary->FileName().empty() && m_vocabulary->Save())
+        return;
+    std::string name = FileNamePart(m_vocabulary->FileName());
+    if (name.empty())
+        name = std::string(kUnnamedLibrary);
+    if (auto copy = WriteRecoveryCopy(name, m_vocabulary->AscText()))
+        NoteRecoveryForNextStart(m_vocabulary->FileName().empty()
+                                     ? std::string("Die Bibliothek ohne Namen")
+                                     : "Die Bibliothek " + m_vocabulary->FileName(),
+                                 *copy);
+}
+
 void ProgramObjects::FreeVocabularyLibrary() {
     Record("FreeVocabularyLibrary");
     m_library = false;
@@ -186,13 +213,23 @@ void ProgramObjects::FreeThemeList() {
     m_lab.reset();
 }
 
-void ProgramObjects::SaveRecordingIndex() {
+void ProgramObjects::SaveRecordingIndex(EndQuestions questions) {
     Record("SaveRecordingIndex");
     m_recordingIndexChanged = false;
-    if (m_waveBase) {
+    if (!m_waveBase)
+        return;
+    if (questions == EndQuestions::Ask) {
         NoSaveDialog noDialog;
         SaveAgreedWaveBase(*m_waveBase, m_waveBaseSaveDialog ? *m_waveBaseSaveDialog : noDialog);
+        return;
     }
+    m_waveBase->Sort();
+    if (m_waveBase->Save(m_waveBase->LoadedFrom()))
+        return;
+    std::string name = FileNamePart(m_waveBase->LoadedFrom());
+    if (auto copy = WriteRecoveryCopy(name.empty() ? std::string("f_w.qor") : name,
+                                      EncodeWaveBase(m_waveBase->Entries())))
+        NoteRecoveryForNextStart("Die Datenbank für die Sprachaufnahmen"_cp, *copy);
 }
 
 void ProgramObjects::FreeRecordingIndex() {
@@ -231,10 +268,12 @@ void ProgramObjects::FreeOptions() {
     m_options.reset();
 }
 
-void ProgramObjects::SaveUserDatabase() {
+void ProgramObjects::SaveUserDatabase(EndQuestions questions) {
     Record("SaveUserDatabase");
-    if (m_users && m_users->IsLoggedIn())
-        m_users->SaveUser();
+    if (!m_users)
+        return;
+    CancelledFileChooser noChooser;
+    SaveUserAtEnd(*m_users, questions, m_userSaveChooser ? *m_userSaveChooser : noChooser);
 }
 
 void ProgramObjects::FreeUserDatabase() {
@@ -251,13 +290,14 @@ void ProgramObjects::FreeWaveRecorder() {
     m_waveRecorder.reset();
 }
 
-void ProgramObjects::SaveDictionary(RegistryStore& registry, WriteProtection protection) {
+void ProgramObjects::SaveDictionary(RegistryStore& registry, WriteProtection protection,
+                                    EndQuestions questions) {
     Record("SaveDictionary");
     if (!m_dictionaryObject)
         return;
     CancelledDictionaryDialogs noDialogs;
     SaveDictionaryAtEnd(*m_dictionaryObject, protection,
-                        m_dictionaryDialogs ? *m_dictionaryDialogs : noDialogs, registry);
+                        m_dictionaryDialogs ? *m_dictionaryDialogs : noDialogs, registry, questions);
 }
 
 void ProgramObjects::SetBackdrop(std::int32_t colour, bool visible) {

@@ -16,6 +16,7 @@ namespace qor {
 
 struct AppSettings;
 class DictionaryDialogs;
+class FileChooser;
 class TBibliothek;
 class IntervalTimer;
 class TRes;
@@ -82,19 +83,23 @@ public:
     // Where the recording index may be saved when its own file cannot be written (not owned;
     // without it the learner can only give up).
     void SetWaveBaseSaveDialog(WaveBaseSaveDialog* dialog) { m_waveBaseSaveDialog = dialog; }
+    // Where the learner's record may be saved when the user folder cannot be written at the end
+    // (not owned; without it the record goes to the recovery folder at once).
+    void SetUserSaveChooser(FileChooser* chooser) { m_userSaveChooser = chooser; }
 
+    void SaveChangedLibrary() override;
     void FreeVocabularyLibrary() override;
     void FreeQuerySettings() override;
     void FreeResourceObject() override;
     void FreeThemeList() override;
     bool RecordingIndexChanged() const override;
-    void SaveRecordingIndex() override;
+    void SaveRecordingIndex(EndQuestions questions) override;
     void FreeRecordingIndex() override;
     void FreeOptions() override;
-    void SaveUserDatabase() override;
+    void SaveUserDatabase(EndQuestions questions) override;
     void FreeUserDatabase() override;
     void FreeWaveRecorder() override;
-    void SaveDictionary(RegistryStore& registry, WriteProtection protection) override;
+    void SaveDictionary(RegistryStore& registry, WriteProtection protection, EndQuestions questions) override;
 
     bool HasBackdrop() const override { return m_backdrop; }
     std::int32_t BackdropColour() const override { return m_backdropColour; }
@@ -151,6 +156,7 @@ private:
     std::unique_ptr<TXWaveBase> m_waveBase;
     std::unique_ptr<WaveBaseRecordingIndex> m_waveBaseIndex;
     WaveBaseSaveDialog* m_waveBaseSaveDialog = nullptr;
+    FileChooser* m_userSaveChooser = nullptr;
     bool m_backdrop = false;
     bool m_backdropVisible = false;
     std::int32_t m_backdropColour = 0;

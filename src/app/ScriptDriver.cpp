@@ -1,12 +1,15 @@
 #include "app/ScriptDriver.h"
 
+#include "app/ScriptedFileChooser.h"
 #include "app/ScriptedUserDialogs.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
+#include "platform/WinPath.h"
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 namespace qor {
 
@@ -31,9 +34,12 @@ constexpr StepSyntax kSteps[] = {
     {"key", ArgShape::Word},
     {"command", ArgShape::Text},
     {"wait", ArgShape::Number},
+    {"wait-file", ArgShape::Text},
     {"answer-message", ArgShape::Word},
     {"answer-dialog", ArgShape::Text},
     {"expect-dialog", ArgShape::Word},
+    {"answer-file", ArgShape::Text},
+    {"expect-file-dialog", ArgShape::Text},
     {"expect-page", ArgShape::Text},
     {"expect-title", ArgShape::Text},
     {"expect-macro", ArgShape::WordAndText},
@@ -57,6 +63,10 @@ constexpr StepSyntax kSteps[] = {
     {"after", ArgShape::Text},
     {"press", ArgShape::Text},
 };
+
+// wait-file looks for its file this often, and gives up after a minute.
+constexpr int kFilePollInterval = 50;
+constexpr int kFileWaitLimit = 60000;
 
 // The steps that "after" may run later: actions, no expectations.
 constexpr std::string_view kLaterSteps[] = {"click",   "right-click", "move",       "key",  "type",
@@ -364,6 +374,17 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         }
     } else if (verb == "wait") {
         m_target.Wait(number(0));
+    } else if (verb == "wait-file") {
+        // Lets a test harness act on the program's files at a known moment.
+        const std::filesystem::path file(a[0]);
+        std::error_code error;
+        for (int waited = 0; !std::filesystem::exists(file, error); waited += kFilePollInterval) {
+            if (waited >= kFileWaitLimit) {
+                why = "the file did not appear";
+                return false;
+            }
+            m_target.Wait(kFilePollInterval);
+        }
     } else if (verb == "after") {
         // Checked when the script was read: a number and an action step.
         const std::string_view text = a[0];
@@ -397,6 +418,16 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         m_dialogs->AddAnswer(DialogAnswer(a[0]));
     } else if (verb == "expect-dialog") {
         return ExpectDialog(a[0], why);
+    } else if (verb == "answer-file") {
+        if (m_files == nullptr) {
+            why = "this run shows no file dialogs";
+            return false;
+        }
+        m_files->AddAnswer(a[0] == "Cancel" ? std::nullopt
+                                            : std::optional<std::string>(ProgramPath(
+                                                  std::filesystem::absolute(std::filesystem::path(a[0])))));
+    } else if (verb == "expect-file-dialog") {
+        return ExpectFileDialog(cp(0), why);
     } else if (verb == "expect-page") {
         // Pages name their folders with "\" or "/"; either matches either.
         const auto slashes = [](std::string path) {
@@ -454,6 +485,22 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         }
     }
     return true;
+}
+
+bool ScriptRunner::ExpectFileDialog(std::string_view proposedName, std::string& why) {
+    const std::vector<FileChoiceRequest> none;
+    const std::vector<FileChoiceRequest>& shown = m_files != nullptr ? m_files->Shown() : none;
+    for (std::size_t i = m_fileDialogsSeen; i < shown.size(); ++i) {
+        if (FileNamePart(shown[i].proposedName) == proposedName) {
+            m_fileDialogsSeen = i + 1;
+            return true;
+        }
+    }
+    why = shown.size() > m_fileDialogsSeen
+              ? "the file dialogs since the last check proposed other names (first: " +
+                    Utf8FromCp1252(shown[m_fileDialogsSeen].proposedName) + ")"
+              : std::string("no file dialog was shown");
+    return false;
 }
 
 bool ScriptRunner::ExpectDialog(std::string_view name, std::string& why) {

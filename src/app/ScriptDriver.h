@@ -15,6 +15,7 @@
 
 namespace qor {
 
+class ScriptedFileChooser;
 class ScriptedMessagePresenter;
 class ScriptedUserDialogs;
 
@@ -114,6 +115,8 @@ public:
 
     // The log-in dialogs of the run, for answer-dialog and expect-dialog (none: those steps fail).
     void SetUserDialogs(ScriptedUserDialogs* dialogs) { m_dialogs = dialogs; }
+    // The file dialogs of the run, for answer-file and expect-file-dialog (none: those steps fail).
+    void SetFileChooser(ScriptedFileChooser* files) { m_files = files; }
 
     // Runs the steps in order and stops at the first failed expectation or action.
     ScriptResult Run(const std::vector<ScriptStep>& steps);
@@ -122,6 +125,7 @@ private:
     bool RunStep(const ScriptStep& step, std::string& why);
     bool ExpectMessage(std::string_view text, std::string& why);
     bool ExpectDialog(std::string_view name, std::string& why);
+    bool ExpectFileDialog(std::string_view proposedName, std::string& why);
 
     ScriptTarget& m_target;
     ScriptedMessagePresenter& m_messages;
@@ -130,9 +134,11 @@ private:
     void NoteVisitedPages();
 
     ScriptedUserDialogs* m_dialogs = nullptr;
-    std::string m_laterFailure;      // a failed "after" step, reported after the step it ran in
-    std::size_t m_dialogsSeen = 0;   // dialogs already matched by expect-dialog
-    std::set<std::string> m_visited; // the pages shown after each step, "/" for folders, lower case
+    std::string m_laterFailure;    // a failed "after" step, reported after the step it ran in
+    std::size_t m_dialogsSeen = 0; // dialogs already matched by expect-dialog
+    ScriptedFileChooser* m_files = nullptr;
+    std::size_t m_fileDialogsSeen = 0; // file dialogs already matched by expect-file-dialog
+    std::set<std::string> m_visited;   // the pages shown after each step, "/" for folders, lower case
 };
 
 } // namespace qor

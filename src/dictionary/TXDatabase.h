@@ -121,6 +121,11 @@ public:
     // Saves the current half when it changed, asking for another place until a save succeeds or
     // the user gives the changes up. True when it was written.
     bool SaveHalf(DictionaryDialogs& dialogs);
+    // Where nobody may be asked (the program ends by a signal): writes a changed half to its own
+    // file without a message. True when it was written; it then counts as saved there.
+    bool SaveHalfQuietly(DictionaryDirection direction);
+    // The compressed file of a half, as a save writes it.
+    std::string HalfFileContent(DictionaryDirection direction) const;
     bool Modified(DictionaryDirection direction) const { return HalfOf(direction).modified; }
     const std::string& FilePath(DictionaryDirection direction) const { return HalfOf(direction).path; }
     const std::string& SavedPath(DictionaryDirection direction) const { return HalfOf(direction).savedPath; }
@@ -152,7 +157,6 @@ private:
     void ForgetResultsOf(const Half& half);
     void EraseEntry(Half& half, std::size_t index);
     bool ReadFile(std::string_view path);
-    bool WriteCurrentHalf(std::string_view path) const;
     bool ExportHalf(const std::string& base, std::string_view number) const;
     void ImportHalf(const std::string& base, std::string_view number, int errorFlags);
 

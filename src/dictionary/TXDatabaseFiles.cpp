@@ -66,13 +66,23 @@ void TXDatabase::Load(std::string_view path) {
 
 // [SECTION] Saving
 
-bool TXDatabase::WriteCurrentHalf(std::string_view path) const {
+std::string TXDatabase::HalfFileContent(DictionaryDirection direction) const {
     std::vector<TXDBEintrag> entries;
-    entries.reserve(Current().entries.size());
-    for (const auto& entry : Current().entries)
+    entries.reserve(HalfOf(direction).entries.size());
+    for (const auto& entry : HalfOf(direction).entries)
         entries.push_back(*entry);
+    return DeflateZlib(DictionaryContent(entries));
+}
+
+bool TXDatabase::SaveHalfQuietly(DictionaryDirection direction) {
+    Half& half = HalfOf(direction);
     // The old file is replaced by renaming, so a read-only old file does not stand in the way.
-    return WriteFileAtomically(NativePath(path), DeflateZlib(DictionaryContent(entries)));
+    if (!half.modified || half.path.empty() ||
+        !WriteFileAtomically(NativePath(half.path), HalfFileContent(direction)))
+        return false;
+    half.modified = false;
+    half.savedPath = half.path;
+    return true;
 }
 
 bool TXDatabase::SaveHalf(DictionaryDialogs& dialogs) {
@@ -83,7 +93,7 @@ bool TXDatabase::SaveHalf(DictionaryDialogs& dialogs) {
     const std::string name(DirectionName());
     std::string path = half.path;
     for (int round = 0; round < kMaxSaveRounds; ++round) {
-        if (!path.empty() && WriteCurrentHalf(path)) {
+        if (!path.empty() && WriteFileAtomically(NativePath(path), HalfFileContent(m_direction))) {
             half.path = path;
             half.savedPath = path;
             ShowAppMessage(std::string(kDasWoerterbuch) + name + " wurde erfolgreich gespeichert.", 0);

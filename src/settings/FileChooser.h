@@ -11,6 +11,7 @@ struct FileChoiceRequest {
     std::string startFolder;  // empty: the dialog's own choice
     std::string proposedName; // shown in the name field, may hold a "*" pattern
     std::string filter;       // "Beschreibung|*.ext" pairs; empty: every file
+    std::string title;        // empty: the dialog's own caption
     bool operator==(const FileChoiceRequest&) const = default;
 };
 

@@ -54,6 +54,9 @@ SDL_AudioSpec DeviceFormatOf(const AudioFormat& format) {
 } // namespace
 
 SdlAudioDevice::SdlAudioDevice() {
+    // SDL would turn SIGINT and SIGTERM into events that nobody reads, and the program could no
+    // longer be ended from outside; the program handles them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 

@@ -152,6 +152,11 @@ bool TXUserBase::SaveUser() {
     return false;
 }
 
+std::string TXUserBase::CurrentUserFile() const {
+    const double duration = SessionLength(m_clock());
+    return EncodeUserFile({CredentialsText(m_userName, m_password), m_accumulatedTime + duration, m_records});
+}
+
 bool TXUserBase::WriteUserAndLog() {
     const LocalDateTime now = m_clock();
     const double duration = SessionLength(now);

@@ -39,6 +39,10 @@ public:
     // Writes the user file and the log line, then logs out. False (and a message) when the user
     // file could not be written: the learner then stays logged in with all records.
     bool SaveUser();
+    // SaveUser without its message, for a caller that words its own (the end of the program).
+    bool TrySaveUser() { return IsLoggedIn() && WriteUserAndLog(); }
+    // The user file as SaveUser would write it now, with the time trained up to this moment.
+    std::string CurrentUserFile() const;
 
     void RunLogIn();
     void NewUser();

@@ -61,6 +61,8 @@ public:
     bool Load(std::string_view file, LoadMode mode);
     // An empty name saves to the current file. A failure says so and keeps the changed flag.
     bool Save(std::string_view file = {});
+    // The .asc text that Save writes.
+    std::string AscText() const;
     // `layout` lists the columns ("Vokabel, Bedeutung, Kontext"); always replaces the library.
     bool Import(std::string_view file, std::string_view layout, std::string_view separator);
     // Entries from at most five random .asc files below `folder` (the last folder when empty).

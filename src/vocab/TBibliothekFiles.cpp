@@ -88,10 +88,13 @@ bool TBibliothek::Load(std::string_view file, LoadMode mode) {
     return true;
 }
 
+std::string TBibliothek::AscText() const {
+    return FormatAsc(std::vector<TVokabel>(m_entries.begin(), m_entries.begin() + Count()));
+}
+
 bool TBibliothek::Save(std::string_view file) {
     const std::string target(file.empty() ? std::string_view(m_fileName) : file);
-    const std::vector<TVokabel> stored(m_entries.begin(), m_entries.begin() + Count());
-    if (target.empty() || !WriteFileAtomically(NativePath(target), FormatAsc(stored))) {
+    if (target.empty() || !WriteFileAtomically(NativePath(target), AscText())) {
         // The entries stay marked as changed: the learner is asked again before they are lost.
         ShowAppMessage(SaveFailedMessage(), kMbIconError);
         return false;

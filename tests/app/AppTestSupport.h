@@ -34,6 +34,8 @@ protected:
         fs::remove_all(m_root);
         fs::create_directories(m_root / "config");
         ::setenv("QOR_CONFIG_DIR", (m_root / "config").c_str(), 1);
+        // Recovery copies stay inside the test's folder.
+        ::setenv("XDG_DATA_HOME", (m_root / "data").c_str(), 1);
         auto store = OpenFileRegistry((m_root / "config" / "machine.reg").string());
         m_registry = store.get();
         SetRegistry(RegistryHive::LocalMachine, std::move(store));

@@ -130,6 +130,18 @@ TEST_F(BeendenTest, AChangedRecordingIndexIsSavedOnlyWhenTheLearnerSaysYes) {
     }
 }
 
+TEST_F(BeendenTest, WithoutQuestionsTheLibraryAndAChangedIndexAreSavedUnasked) {
+    m_objects.SetRecordingIndexChanged(true);
+    m_end.questions = EndQuestions::None;
+    EXPECT_EQ(Beenden(m_end, m_settings), EndResult::Completed);
+    std::vector<std::string> order = {"SaveChangedLibrary"};
+    order.insert(order.end(), kFullOrder.begin(), kFullOrder.begin() + 4);
+    order.push_back("SaveRecordingIndex");
+    order.insert(order.end(), kFullOrder.begin() + 4, kFullOrder.end() - 1); // no visible backdrop
+    EXPECT_EQ(EndCalls(), order);
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(BeendenTest, AFailingStepEndsTheRestAndProcessesPendingMessagesAgain) {
     m_objects.FailAt("SaveUserDatabase");
     EXPECT_EQ(Beenden(m_end, m_settings), EndResult::Failed);

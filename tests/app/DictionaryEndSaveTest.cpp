@@ -70,7 +70,7 @@ TEST_F(DictionaryEndSaveTest, TheProgramsObjectsSaveTheirDictionaryAtTheEnd) {
     dictionary.AddEntry("chat", "1", "Katze");
     dictionary.SetVokabel(0, "chat (m)");
     m_presenter.AddAnswer(kIdYes);
-    objects.SaveDictionary(m_registryLog, WriteProtection::Off);
+    objects.SaveDictionary(m_registryLog, WriteProtection::Off, EndQuestions::Ask);
     EXPECT_EQ(m_registryLog.ReadText(kFoldersKey, "Datenbank1"), PathOf("f_d.qor"));
     TXDatabase reread;
     reread.Load(PathOf("f_d.qor"));

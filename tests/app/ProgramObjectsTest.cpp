@@ -97,7 +97,7 @@ TEST_F(ProgramObjectsTest, TheRecordingIndexIsLookedUpSavedAndForgotten) {
     m_objects.WaveBase()->SetCurrentText("chat");
     m_objects.WaveBase()->SetCurrentPath("XU:\\chat.wav");
     EXPECT_TRUE(m_objects.RecordingIndexChanged());
-    m_objects.SaveRecordingIndex();
+    m_objects.SaveRecordingIndex(EndQuestions::Ask);
     EXPECT_FALSE(m_objects.RecordingIndexChanged());
     std::vector<WaveBaseEntry> saved;
     ASSERT_TRUE(DecodeWaveBase(ReadFile("program/f_w.qor"), saved));

@@ -1,5 +1,6 @@
 #include "app/ScriptDriver.h"
 
+#include "app/ScriptedFileChooser.h"
 #include "app/ScriptedUserDialogs.h"
 #include "platform/Cp1252.h"
 #include "platform/MessagePresenter.h"
@@ -27,6 +28,7 @@ public:
     std::set<std::string> links{"Weiter", "lektion01.htx"};
     ScriptedMessagePresenter* messages = nullptr;
     UserDialogs* dialogs = nullptr;
+    FileChooser* files = nullptr;
 
     bool ClickLink(std::string_view text) override {
         actions.push_back("click-link " + std::string(text));
@@ -89,6 +91,13 @@ public:
         // A command that asks a question, as "go" does.
         if (text == "go" && messages)
             messages->Show("Die aktuelle Bibliothek wurde verändert."_cp, "qor", kMbYesNoCancel);
+        // A command that asks for a file to save to, as "go" does, recording the answer.
+        if (files && text == "save") {
+            FileChoiceRequest request;
+            request.proposedName = "C:/vokabeln/OhneNamen.asc";
+            const auto file = files->ChooseFile(request);
+            actions.push_back(file ? "saved " + *file : "save cancelled");
+        }
         // Commands that open the log-in dialogs, recording what the dialogs answered.
         if (dialogs && text == "chusr") {
             PasswordRequest request;
@@ -382,6 +391,38 @@ TEST(ScriptDriver, LogInDialogsAreAnsweredFromTheScriptAndMatchedOnce) {
     // Without log-in dialogs in the run, answering one is an error of the script.
     FakeTarget lone;
     EXPECT_FALSE(RunText(lone, messages, "answer-dialog Anna\n").ok);
+}
+
+TEST(ScriptDriver, FileDialogsAreAnsweredFromTheScriptAndMatchedOnce) {
+    FakeTarget target;
+    ScriptedMessagePresenter messages;
+    ScriptedFileChooser files;
+    target.files = &files;
+    const std::string script = "answer-file /tmp/gespeichert.asc\n"
+                               "command save\n"
+                               "command save\n"
+                               "expect-file-dialog OhneNamen.asc\n"
+                               "expect-file-dialog OhneNamen.asc\n"
+                               "expect-file-dialog OhneNamen.asc\n";
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(ParseScript(script, steps, error)) << error;
+    ScriptRunner runner(target, messages, "t.script");
+    runner.SetFileChooser(&files);
+    const ScriptResult result = runner.Run(steps);
+    EXPECT_EQ(result.stepsRun, 6) << "two dialogs were shown: the third check fails";
+    EXPECT_NE(result.failure.find("t.script:6: expect-file-dialog OhneNamen.asc: no file dialog"),
+              std::string::npos)
+        << result.failure;
+    EXPECT_EQ(std::count(target.actions.begin(), target.actions.end(), "saved /tmp/gespeichert.asc"), 1);
+    EXPECT_EQ(std::count(target.actions.begin(), target.actions.end(), "save cancelled"), 1)
+        << "a dialog without an answer is cancelled";
+
+    // Without file dialogs in the run, answering one is an error of the script; waiting for a
+    // file that is there already goes on at once.
+    FakeTarget lone;
+    EXPECT_FALSE(RunText(lone, messages, "answer-file a.asc\n").ok);
+    EXPECT_TRUE(RunText(lone, messages, "wait-file /\n").ok);
 }
 
 TEST(ScriptDriver, OpeningDialogAnswersAreTakenBeforeTheStart) {

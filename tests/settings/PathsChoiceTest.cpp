@@ -185,11 +185,11 @@ TEST(PathsBrowse, RequestsPerField) {
         FileChoiceRequest request;
     };
     const std::vector<Case> cases = {
-        {PathsBrowseField::Wave, "D:/wave/", {"D:/wave/", "D:/wave/QOR_F", ""}},
-        {PathsBrowseField::Wave, "D:/wave", {"D:/wave", "D:/wave/QOR_F", ""}},
-        {PathsBrowseField::OwnRecordings, "C:/a/", {"C:/a/", "C:/a/*.wav", "Wav-Dateien (*.wav)|*.WAV"}},
-        {PathsBrowseField::OwnRecordings, "", {"", "*.wav", "Wav-Dateien (*.wav)|*.WAV"}},
-        {PathsBrowseField::User, "C:/b/", {"C:/b/", "C:/b/*.txt", ""}},
+        {PathsBrowseField::Wave, "D:/wave/", {"D:/wave/", "D:/wave/QOR_F", "", ""}},
+        {PathsBrowseField::Wave, "D:/wave", {"D:/wave", "D:/wave/QOR_F", "", ""}},
+        {PathsBrowseField::OwnRecordings, "C:/a/", {"C:/a/", "C:/a/*.wav", "Wav-Dateien (*.wav)|*.WAV", ""}},
+        {PathsBrowseField::OwnRecordings, "", {"", "*.wav", "Wav-Dateien (*.wav)|*.WAV", ""}},
+        {PathsBrowseField::User, "C:/b/", {"C:/b/", "C:/b/*.txt", "", ""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fieldText);

@@ -115,6 +115,11 @@ void MainWindow::SetDictionaryWindow(DictionaryService* window) {
         m_dictionaryServices->SetWindow(window ? *window : LoggingCommandServices::Instance());
 }
 
+void MainWindow::SetSaveFileService(SaveFileService* saveFile) {
+    m_context.services.saveFile =
+        saveFile ? saveFile : static_cast<SaveFileService*>(&LoggingCommandServices::Instance());
+}
+
 bool MainWindow::Start(std::optional<Colour> visibleBackdropColour) {
     show();
     const ShowPlan plan = PlanShowing(m_context, visibleBackdropColour);

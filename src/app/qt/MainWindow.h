@@ -53,6 +53,8 @@ public:
     void SetToolWindows(ToolWindowService* windows);
     // The window that the page command "wb" shows; nullptr: a stand-in.
     void SetDictionaryWindow(DictionaryService* window);
+    // The save dialog of "go" before a changed library is replaced; nullptr: a stand-in.
+    void SetSaveFileService(SaveFileService* saveFile);
     CommandContext& Context() { return m_context; }
 
 protected:

@@ -34,11 +34,13 @@ std::string HeadwordRecording(std::string_view headword) {
 } // namespace
 
 ProgramWindows::ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram,
-                               MainWindow::Dialogs dialogs)
-    : m_objects(objects), m_endProgram(std::move(endProgram)), m_dialogs(dialogs) {}
+                               MainWindow::Dialogs dialogs, FileChooser& open, FileChooser& save)
+    : m_objects(objects), m_endProgram(std::move(endProgram)), m_dialogs(dialogs), m_openChooser(open),
+      m_saveChooser(save) {}
 
 ProgramWindows::~ProgramWindows() {
-    m_editor.reset();
+    if (m_editor)
+        DestroyEditor();
     m_dictionaryWindow.reset();
     delete m_main.data();
 }
@@ -49,6 +51,7 @@ MainWindow* ProgramWindows::ShowMainWindow(std::optional<QPoint> at,
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->SetToolWindows(this);
     window->SetDictionaryWindow(&m_dictionaryService);
+    window->SetSaveFileService(&m_saveFileService);
     if (at)
         window->move(*at);
     m_main = window;
@@ -71,7 +74,11 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
     setup.environment.registry = &Registry(RegistryHive::LocalMachine);
     setup.environment.recordingLookup = HeadwordRecording;
     setup.playRecording = [](const std::string& file) { PlayRecordingFile(file); };
-    LoadScheme(settings.programFolder, settings.editorScheme, setup.scheme, CurrentFontService());
+    if (!m_scheme) {
+        m_scheme.emplace();
+        LoadScheme(settings.programFolder, settings.editorScheme, *m_scheme, CurrentFontService());
+    }
+    setup.scheme = *m_scheme;
     setup.pageFolder = MainPageFolder(settings);
     setup.programFolder = settings.programFolder;
     setup.fonts = &CurrentFontService();
@@ -104,6 +111,10 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
             m_editorRecorder = std::make_unique<EditorWaveRecorder>(*recorder);
     }
     setup.recorder = m_editorRecorder.get();
+    if (m_dialogs == MainWindow::Dialogs::StandIns) {
+        setup.openChooser = &m_openChooser;
+        setup.saveChooser = &m_saveChooser;
+    }
     if (!setup.library)
         return nullptr;
     m_editor = std::make_unique<TVocEditor>(std::move(setup));
@@ -171,7 +182,8 @@ void ProgramWindows::EditorExited(EditorExit exit) {
     case EditorExit::Stay:
         return;
     case EditorExit::EndProgram:
-        m_editor->hide();
+        // The editor has asked about its library: it goes before the library does.
+        DestroyEditor();
         if (m_endProgram)
             m_endProgram();
         return;
@@ -194,9 +206,34 @@ void ProgramWindows::EditorExited(EditorExit exit) {
         break;
     }
     m_editor->hide();
+    KeepScheme();
     TVocEditor* old = m_editor.release();
     old->deleteLater();
     ShowMainWindow(at, std::nullopt);
+}
+
+void ProgramWindows::KeepScheme() {
+    m_scheme = m_editor->Scheme();
+    if (SaveChangedScheme(Settings().programFolder, *m_scheme))
+        m_scheme->changed = false;
+}
+
+void ProgramWindows::DestroyEditor() {
+    m_editor->hide();
+    KeepScheme();
+    m_editor.reset();
+}
+
+bool ProgramWindows::CloseWindowsForEnd(EndQuestions questions, MayStay mayStay) {
+    if (m_editor) {
+        if (questions == EndQuestions::Ask && m_editor->isVisible() &&
+            m_editor->Core().Leave(LeaveCommand::Close) == EditorExit::Stay && mayStay == MayStay::Yes)
+            return false;
+        DestroyEditor();
+    }
+    if (m_dictionaryWindow)
+        m_dictionaryWindow->hide();
+    return true;
 }
 
 void ProgramWindows::OpenQuerySettings() {

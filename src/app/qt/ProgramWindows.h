@@ -4,8 +4,11 @@
 // replaces, which is released once the new one shows.
 
 #include "app/CommandServices.h"
+#include "app/FileDialogAdapters.h"
+#include "app/LongLivedObjects.h"
 #include "app/qt/MainWindow.h"
 #include "editor/EditorRecording.h"
+#include "editor/EditorScheme.h"
 #include "editor/TVocEditorCore.h"
 
 #include <QPoint>
@@ -23,7 +26,10 @@ class TXPage;
 
 class ProgramWindows : public ToolWindowService {
 public:
-    ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram, MainWindow::Dialogs dialogs);
+    // `open` and `save` are the program's file dialogs (not owned): the Qt ones on screen (the
+    // editor then shows its own over itself), a script's otherwise.
+    ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram, MainWindow::Dialogs dialogs,
+                   FileChooser& open, FileChooser& save);
     ~ProgramWindows() override;
 
     // The first main window (at the system's place) or a later one at `at`; nullptr when the
@@ -46,6 +52,12 @@ public:
     // The dictionary window, made when it is first shown.
     TXWb* DictionaryWindow() const { return m_dictionaryWindow.get(); }
 
+    // Before the long-lived objects go: the editor is asked about its library while that still
+    // exists (unless it already agreed, or nobody may be asked), then closed, keeping its scheme.
+    // False when the learner chose to stay and `mayStay` allows it; nothing is closed then.
+    enum class MayStay { No, Yes };
+    bool CloseWindowsForEnd(EndQuestions questions, MayStay mayStay);
+
 private:
     // "wb" shows the dictionary window; the page's own searches stay with the main window.
     class WbService : public DictionaryService {
@@ -62,10 +74,18 @@ private:
 
     void EditorExited(EditorExit exit);
     void ReleaseMain();
+    // A changed scheme goes to "default.ed" when the editor closes; the next editor of the run
+    // starts from the scheme the last one left.
+    void KeepScheme();
+    void DestroyEditor();
 
     ProgramObjects& m_objects;
     std::function<void()> m_endProgram;
     MainWindow::Dialogs m_dialogs;
+    FileChooser& m_openChooser;
+    FileChooser& m_saveChooser;
+    FileChooserSaveFileService m_saveFileService{m_saveChooser};
+    std::optional<EditorScheme> m_scheme;
     QPointer<MainWindow> m_main;
     std::unique_ptr<TVocEditor> m_editor;
     std::unique_ptr<EditorRecorder> m_editorRecorder;

@@ -123,8 +123,13 @@ void QtScriptTarget::Drag(int x1, int y1, int x2, int y2) {
 void QtScriptTarget::SendKey(int qtKey, const QString& text) {
     // Keys go where the learner's would: the INPUT field when it has the focus, else the page.
     QWidget* target = &PageWidget();
-    if (QLineEdit* input = PageWidget().TextInput(); input && input->hasFocus())
+    if (QLineEdit* input = PageWidget().TextInput(); input && input->hasFocus()) {
         target = input;
+    } else if (QApplication::activeModalWidget() == nullptr && m_currentPage && m_currentPage() == nullptr) {
+        // A tool window in the main window's place takes the keys in its focused field.
+        if (const std::vector<QWidget*> windows = FrontWindows(); !windows.empty())
+            target = windows.front()->focusWidget() ? windows.front()->focusWidget() : windows.front();
+    }
     QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
     QCoreApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
@@ -414,6 +419,13 @@ std::optional<std::string> QtScriptTarget::FocusedText() const {
         return FromQString(input->text());
     if (const auto* edit = dynamic_cast<const TPageEdit*>(PageWidget().FocusedChild()))
         return edit->Text();
+    // A field of a tool window (the vocabulary editor in the main window's place).
+    if (QApplication::activeModalWidget() == nullptr && m_currentPage && m_currentPage() == nullptr) {
+        const std::vector<QWidget*> windows = FrontWindows();
+        if (!windows.empty())
+            if (const auto* field = qobject_cast<const QLineEdit*>(windows.front()->focusWidget()))
+                return FromQString(field->text());
+    }
     return std::nullopt;
 }
 

@@ -11,19 +11,24 @@
 #include "app/AppSettings.h"
 #include "app/Beenden.h"
 #include "app/DictionaryEndSave.h"
+#include "app/FileDialogAdapters.h"
 #include "app/MainBlock.h"
 #include "app/MainWindowShow.h"
 #include "app/MainWindowState.h"
 #include "app/ProgramObjects.h"
+#include "app/RecoveryCopies.h"
 #include "app/ScriptDriver.h"
+#include "app/ScriptedFileChooser.h"
 #include "app/ScriptedUserDialogs.h"
 #include "app/Startup.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/ProgramEnd.h"
 #include "app/qt/ProgramWindows.h"
 #include "app/qt/QtIntervalTimer.h"
 #include "app/qt/QtScriptTarget.h"
 #include "app/qt/QtUserDialogs.h"
 #include "app/qt/TXPage.h"
+#include "app/qt/TerminationRequests.h"
 #include "editor/qt/TVocEditor.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
@@ -136,13 +141,17 @@ int main(int argc, char** argv) {
     } else {
         objects.SetUserDialogs(&screenDialogs);
     }
-    // Saving a changed dictionary at the end may ask for another place; runs without a screen
-    // cancel that question's dialog.
-    QtFileChooser dictionaryOpenChooser;
-    QtSaveFileChooser dictionarySaveChooser;
-    FileChooserDictionaryDialogs dictionaryDialogs(dictionaryOpenChooser, dictionarySaveChooser);
-    if (dialogMode == MainWindow::Dialogs::OnScreen)
-        objects.SetDictionaryDialogs(&dictionaryDialogs);
+    // The file dialogs: the Qt ones on screen; a script answers them itself, and the other runs
+    // without a screen find them cancelled.
+    QtFileChooser screenOpenChooser;
+    QtSaveFileChooser screenSaveChooser;
+    ScriptedFileChooser scriptFiles;
+    const bool onScreen = dialogMode == MainWindow::Dialogs::OnScreen;
+    FileChooser& openChooser = onScreen ? static_cast<FileChooser&>(screenOpenChooser) : scriptFiles;
+    FileChooser& saveChooser = onScreen ? static_cast<FileChooser&>(screenSaveChooser) : scriptFiles;
+    // Saves at the end may ask for another place.
+    EndSaveDialogs endSaveDialogs(openChooser, saveChooser);
+    endSaveDialogs.ConnectTo(objects);
 
     StartupEnvironment environment;
     environment.programFile = ProgramPath(QCoreApplication::applicationFilePath().toStdString());
@@ -152,21 +161,17 @@ int main(int argc, char** argv) {
     if (RunStartupSequence(environment) != StartupResult::Started)
         return 1;
 
-    EndOfProgram end;
-    end.objects = &objects;
-    end.processPendingMessages = [] { QCoreApplication::processEvents(); };
-    bool ended = false;
-    auto endProgram = [&] {
-        if (ended)
-            return;
-        ended = true;
-        Beenden(end);
-        QCoreApplication::quit();
-    };
+    ReportRecoveryCopiesOfLastRun();
+
+    ProgramEnd programEnd(objects, commandLine.script.isEmpty() ? ProgramEnd::Learner::MayStay
+                                                                : ProgramEnd::Learner::MustGo);
+    auto endProgram = [&programEnd] { programEnd.EndAsked(); };
+    TerminationRequests outsideEnd([&programEnd] { programEnd.EndWithoutQuestions(); });
 
     // The main window and the backdrop (the dictionary window follows when "wb" first shows it);
     // in editor mode the editor is the main window and the backdrop stays hidden.
-    ProgramWindows windows(objects, endProgram, dialogMode);
+    ProgramWindows windows(objects, endProgram, dialogMode, openChooser, saveChooser);
+    programEnd.SetWindows(&windows);
     QWidget* shown = nullptr;
     if (Settings().editorMode) {
         application.setApplicationName(ToQString("*qor französisch"_cp));
@@ -186,17 +191,17 @@ int main(int argc, char** argv) {
     }
     QObject::connect(&application, &QApplication::lastWindowClosed, endProgram);
 
-    int exitCode = 0;
     if (!commandLine.script.isEmpty() && !Settings().editorMode) {
         QTimer::singleShot(0, [&] {
             QtScriptTarget target([&windows] { return windows.CurrentPage(); }, MainPageFolder(Settings()));
             ScriptRunner runner(target, scriptMessages, commandLine.script.toStdString());
             runner.SetUserDialogs(&scriptDialogs);
+            runner.SetFileChooser(&scriptFiles);
             const ScriptResult result = runner.Run(std::vector<ScriptStep>(
                 scriptSteps.begin() + static_cast<std::ptrdiff_t>(firstStep), scriptSteps.end()));
             if (!result.ok) {
                 std::fprintf(stderr, "%s\n", result.failure.c_str());
-                exitCode = 1;
+                programEnd.SetExitCode(1);
             }
             endProgram();
         });
@@ -210,5 +215,5 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, endProgram);
     }
     const int loopResult = application.exec();
-    return exitCode != 0 ? exitCode : loopResult;
+    return programEnd.ExitCode() != 0 ? programEnd.ExitCode() : loopResult;
 }

@@ -38,16 +38,6 @@ class TFrListe;
 class TFrNavigation;
 class TXDatabase;
 
-// A save dialog with the overwrite prompt.
-class QtSaveFileChooser : public FileChooser {
-public:
-    explicit QtSaveFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
-    std::optional<std::string> ChooseFile(const FileChoiceRequest& request) override;
-
-private:
-    QWidget* m_parent;
-};
-
 // The program's settings dialogs that the editor's "Optionen" menu opens.
 enum class EditorSettingsDialog { Superlearning, RecordingFormat, RecordingsManagement };
 
@@ -76,6 +66,9 @@ struct EditorWindowSetup {
     EditorRecorder* recorder = nullptr;
     // Plays the recording of the headword (the speaker button beside it).
     std::function<void(const std::string& file)> playRecording;
+    // The open and save dialogs (not owned); without them the editor shows its own over itself.
+    FileChooser* openChooser = nullptr;
+    FileChooser* saveChooser = nullptr;
 };
 
 class TVocEditor : public QWidget, private EditorView, private EditorDialogs, private SchemeEditorView {
@@ -88,6 +81,8 @@ public:
     ~TVocEditor() override;
 
     TVocEditorCore& Core() { return *m_core; }
+    // The scheme as the scheme dialog left it (its changed flag included).
+    const EditorScheme& Scheme() const { return m_setup.scheme; }
     // A menu command by its name ("FileOpen", "Importieren1", "Sortieren", ...), for tests.
     QAction* Action(const std::string& name) const;
     QLineEdit* HeadwordField() const { return m_vokabel; }
@@ -145,8 +140,12 @@ private:
     void ProcessMessages() override;
 
     // [Dialogs]
-    FileChooser& OpenFileChooser() override { return m_openChooser; }
-    FileChooser& SaveFileChooser() override { return m_saveChooser; }
+    FileChooser& OpenFileChooser() override {
+        return m_setup.openChooser ? *m_setup.openChooser : m_openChooser;
+    }
+    FileChooser& SaveFileChooser() override {
+        return m_setup.saveChooser ? *m_setup.saveChooser : m_saveChooser;
+    }
     std::optional<ImportSettings> ImportAssistant(const ImportSettings& preset) override;
     std::optional<SearchRequest> SearchDialog(const SearchRequest& preset) override;
     std::optional<RandomLibraryRequest> RandomLibraryDialog() override;

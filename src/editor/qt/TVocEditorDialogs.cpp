@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -18,20 +17,6 @@
 #include <QVBoxLayout>
 
 namespace qor {
-
-std::optional<std::string> QtSaveFileChooser::ChooseFile(const FileChoiceRequest& request) {
-    QString start = request.startFolder.empty()
-                        ? QString()
-                        : QString::fromStdString(NativePath(request.startFolder).string());
-    const QString proposed = ToQString(FileNamePart(request.proposedName));
-    if (!proposed.isEmpty() && !proposed.contains(QLatin1Char('*')))
-        start = start.isEmpty() ? proposed : start + QLatin1Char('/') + proposed;
-    const QString chosen =
-        QFileDialog::getSaveFileName(m_parent, QString(), start, QtNameFilters(request.filter));
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return ProgramPath(std::filesystem::path(chosen.toStdString()));
-}
 
 std::optional<ImportSettings> TVocEditor::ImportAssistant(const ImportSettings& preset) {
     TImport dialog(m_setup.pageFolder, preset, this);

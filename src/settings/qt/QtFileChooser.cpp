@@ -19,17 +19,35 @@ QString QtNameFilters(const std::string& filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-std::optional<std::string> QtFileChooser::ChooseFile(const FileChoiceRequest& request) {
+namespace {
+
+// The folder the dialog opens in, with the proposed name when it is a name and not a pattern.
+QString DialogStart(const FileChoiceRequest& request) {
     QString start = request.startFolder.empty()
                         ? QString()
                         : QString::fromStdString(NativePath(request.startFolder).string());
-    QString proposed = ToQString(FileNamePart(request.proposedName));
+    const QString proposed = ToQString(FileNamePart(request.proposedName));
     if (!proposed.isEmpty() && !proposed.contains(QLatin1Char('*')))
         start = start.isEmpty() ? proposed : start + QLatin1Char('/') + proposed;
-    QString chosen = QFileDialog::getOpenFileName(m_parent, QString(), start, QtNameFilters(request.filter));
+    return start;
+}
+
+std::optional<std::string> Chosen(const QString& chosen) {
     if (chosen.isEmpty())
         return std::nullopt;
     return ProgramPath(std::filesystem::path(chosen.toStdString()));
+}
+
+} // namespace
+
+std::optional<std::string> QtFileChooser::ChooseFile(const FileChoiceRequest& request) {
+    return Chosen(QFileDialog::getOpenFileName(m_parent, ToQString(request.title), DialogStart(request),
+                                               QtNameFilters(request.filter)));
+}
+
+std::optional<std::string> QtSaveFileChooser::ChooseFile(const FileChoiceRequest& request) {
+    return Chosen(QFileDialog::getSaveFileName(m_parent, ToQString(request.title), DialogStart(request),
+                                               QtNameFilters(request.filter)));
 }
 
 } // namespace qor

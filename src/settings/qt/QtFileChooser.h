@@ -1,5 +1,5 @@
 #pragma once
-// The open-file dialog on screen.
+// The open-file and save-file dialogs on screen.
 
 #include "settings/FileChooser.h"
 
@@ -16,6 +16,16 @@ QString QtNameFilters(const std::string& filter);
 class QtFileChooser : public FileChooser {
 public:
     explicit QtFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
+    std::optional<std::string> ChooseFile(const FileChoiceRequest& request) override;
+
+private:
+    QWidget* m_parent;
+};
+
+// A save dialog with the overwrite prompt.
+class QtSaveFileChooser : public FileChooser {
+public:
+    explicit QtSaveFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
     std::optional<std::string> ChooseFile(const FileChoiceRequest& request) override;
 
 private:

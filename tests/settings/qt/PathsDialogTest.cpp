@@ -139,10 +139,10 @@ TEST_F(PathsDialogTest, BrowseButtonsTakeACheckedFolder) {
     EXPECT_EQ(Text(dialog->Field("eBenutzer")), other);
 
     ASSERT_EQ(m_chooser.requests.size(), 5u);
-    EXPECT_EQ(m_chooser.requests[0], (FileChoiceRequest{"D:/wave/", "D:/wave/QOR_F", ""}));
+    EXPECT_EQ(m_chooser.requests[0], (FileChoiceRequest{"D:/wave/", "D:/wave/QOR_F", "", ""}));
     EXPECT_EQ(m_chooser.requests[1].proposedName, wave + "QOR_F");
     EXPECT_EQ(m_chooser.requests[3],
-              (FileChoiceRequest{"C:/aufnahmen/", "C:/aufnahmen/*.wav", "Wav-Dateien (*.wav)|*.WAV"}));
+              (FileChoiceRequest{"C:/aufnahmen/", "C:/aufnahmen/*.wav", "Wav-Dateien (*.wav)|*.WAV", ""}));
     EXPECT_EQ(m_chooser.requests[4].proposedName, "C:/benutzer/*.txt");
 }
 

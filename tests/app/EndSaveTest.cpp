@@ -9,10 +9,10 @@
 #include "app/ScriptedUserDialogs.h"
 #include "app/UserEndSave.h"
 #include "dictionary/TXDatabase.h"
+#include "platform/Zlib.h"
 #include "sound/TXWaveBase.h"
 #include "users/TXUserBase.h"
 #include "users/UserFile.h"
-#include "platform/Zlib.h"
 #include "vocab/TBibliothek.h"
 
 namespace qor::test {

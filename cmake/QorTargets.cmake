@@ -19,7 +19,10 @@ endif()
 set(QOR_TEST_OPTIMIZATION "-O1" CACHE STRING "Optimisation of the test programs' own code")
 
 function(qor_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(QOR_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # qor_library(name SOURCES ... DEPS ...): a static core library of our own.

@@ -9,6 +9,10 @@ namespace qor {
 
 namespace {
 
+bool IsAbsoluteFolder(std::string_view text) {
+    return (!text.empty() && IsPathSeparator(text[0])) || (text.size() >= 2 && text[1] == ':');
+}
+
 bool IniIsWritten(int mask, const AppSettings& settings) {
     return ((mask & kSaveUserFolder) && !settings.userFolder.empty()) ||
            ((mask & kSaveWaveFolder) && !settings.waveFolder.empty()) ||
@@ -20,11 +24,11 @@ bool IniIsWritten(int mask, const AppSettings& settings) {
 // A recordings folder marked "-" (configured but missing) is cleared in the ini; otherwise it is
 // written only when its bit asks for it.
 void WriteRecordingsFolder(SettingsWriter& writer, IniFile& ini, std::string_view key,
-                           const std::string& folder, bool requested) {
+                           const std::string& folder, bool requested, const AppSettings& settings) {
     if (folder == "-")
         writer.WriteIniText(ini, kIniProductSection, key, "");
     else if (requested)
-        writer.WriteIniText(ini, kIniProductSection, key, folder);
+        writer.WriteIniText(ini, kIniProductSection, key, IniFolderText(folder, settings.programFolder));
 }
 
 void WriteIni(int mask, const AppSettings& settings) {
@@ -33,12 +37,14 @@ void WriteIni(int mask, const AppSettings& settings) {
         return;
     IniFile ini(NativePath(iniPath).string());
     SettingsWriter& writer = SettingsWrites();
-    writer.WriteIniText(ini, kIniCommonSection, "Benutzer-Verzeichnis", settings.userFolder);
-    writer.WriteIniText(ini, kIniProductSection, "Wave-Verzeichnis", settings.waveFolder);
+    writer.WriteIniText(ini, kIniCommonSection, "Benutzer-Verzeichnis",
+                        IniFolderText(settings.userFolder, settings.programFolder));
+    writer.WriteIniText(ini, kIniProductSection, "Wave-Verzeichnis",
+                        IniFolderText(settings.waveFolder, settings.programFolder));
     WriteRecordingsFolder(writer, ini, "Aufnahmen Recht", settings.lawRecordingsFolder,
-                          (mask & kSaveLawRecordings) != 0);
+                          (mask & kSaveLawRecordings) != 0, settings);
     WriteRecordingsFolder(writer, ini, "Aufnahmen Wirtschaft", settings.businessRecordingsFolder,
-                          (mask & kSaveBusinessRecordings) != 0);
+                          (mask & kSaveBusinessRecordings) != 0, settings);
 }
 
 void WriteRegistry(int mask, const AppSettings& settings, RegistryStore& registry) {
@@ -54,6 +60,19 @@ void WriteRegistry(int mask, const AppSettings& settings, RegistryStore& registr
 }
 
 } // namespace
+
+std::string IniFolderText(std::string_view folder, std::string_view programFolder) {
+    const std::string base = WithTrailingSeparator(programFolder);
+    if (programFolder.empty() || folder.size() <= base.size() || !folder.starts_with(base))
+        return std::string(folder);
+    return std::string(folder.substr(base.size()));
+}
+
+std::string FolderFromIniText(std::string_view text, std::string_view programFolder) {
+    if (text.empty() || programFolder.empty() || IsAbsoluteFolder(text))
+        return std::string(text);
+    return WithTrailingSeparator(programFolder) + std::string(text);
+}
 
 void SaveFolderSettings(int mask, const AppSettings& settings, RegistryStore& registry) {
     if (IniIsWritten(mask, settings))

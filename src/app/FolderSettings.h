@@ -17,6 +17,12 @@ enum FolderSettingBits : int {
     kSaveLawRecordings = 0x100,     // ini "Aufnahmen Recht"
 };
 
+// A folder below the program folder is written to qor.ini relative to it ("wave/"), so that a copied
+// or installed program folder keeps it; any other folder stands as it is.
+std::string IniFolderText(std::string_view folder, std::string_view programFolder);
+// The folder that a qor.ini text names: a relative one lies in the program folder.
+std::string FolderFromIniText(std::string_view text, std::string_view programFolder);
+
 // Each value is written on its own (see SettingsWrites.h); failures are reported, not thrown.
 void SaveFolderSettings(int mask, const AppSettings& settings, RegistryStore& registry);
 // With Settings() and the process-wide local-machine registry.

@@ -1,5 +1,6 @@
 #include "app/IniSettings.h"
 
+#include "app/FolderSettings.h"
 #include "app/SettingsWrites.h"
 #include "platform/AppMessage.h"
 #include "platform/Cp1252.h"
@@ -26,8 +27,10 @@ std::int32_t LeadingInteger(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-std::string ReadFolder(const IniFile& ini, std::string_view section, std::string_view key) {
-    return SettingsWrites().ReadIniValue(ini, section, key).value_or(std::string());
+std::string ReadFolder(const IniFile& ini, std::string_view section, std::string_view key,
+                       const AppSettings& settings) {
+    return FolderFromIniText(SettingsWrites().ReadIniValue(ini, section, key).value_or(std::string()),
+                             settings.programFolder);
 }
 
 void Warn(std::string text) {
@@ -35,7 +38,7 @@ void Warn(std::string text) {
 }
 
 void ReadUserFolder(const IniFile& ini, AppSettings& settings) {
-    settings.userFolder = ReadFolder(ini, kIniCommonSection, "Benutzer-Verzeichnis");
+    settings.userFolder = ReadFolder(ini, kIniCommonSection, "Benutzer-Verzeichnis", settings);
     if (settings.userFolder.empty() || DirectoryExists(settings.userFolder))
         return;
     Warn("Das Benutzer-Verzeichnis " + settings.userFolder + " wurde nicht gefunden!\r" +
@@ -44,7 +47,7 @@ void ReadUserFolder(const IniFile& ini, AppSettings& settings) {
 }
 
 void ReadWaveFolder(const IniFile& ini, AppSettings& settings) {
-    std::string folder = ReadFolder(ini, kIniProductSection, "Wave-Verzeichnis");
+    std::string folder = ReadFolder(ini, kIniProductSection, "Wave-Verzeichnis", settings);
     if (folder.empty())
         return;
     if (!DirectoryExists(folder)) {
@@ -57,8 +60,8 @@ void ReadWaveFolder(const IniFile& ini, AppSettings& settings) {
 // A recordings folder that is configured but missing becomes "-", so that its prefix resolves to
 // nothing instead of asking for a folder.
 void ReadRecordingsFolder(const IniFile& ini, std::string_view key, std::string_view area,
-                          std::string& folder) {
-    folder = ReadFolder(ini, kIniProductSection, key);
+                          const AppSettings& settings, std::string& folder) {
+    folder = ReadFolder(ini, kIniProductSection, key, settings);
     if (folder.empty() || DirectoryExists(folder))
         return;
     Warn(std::string("Das Verzeichnis für die "_cp) + std::string(area) + "-Sprachaufnahmen " + folder +
@@ -95,8 +98,8 @@ void ReadQorIni(AppSettings& settings) {
     IniFile ini(NativePath(iniPath).string());
     ReadUserFolder(ini, settings);
     ReadWaveFolder(ini, settings);
-    ReadRecordingsFolder(ini, "Aufnahmen Recht", "RECHT", settings.lawRecordingsFolder);
-    ReadRecordingsFolder(ini, "Aufnahmen Wirtschaft", "WIRTSCHAFT", settings.businessRecordingsFolder);
+    ReadRecordingsFolder(ini, "Aufnahmen Recht", "RECHT", settings, settings.lawRecordingsFolder);
+    ReadRecordingsFolder(ini, "Aufnahmen Wirtschaft", "WIRTSCHAFT", settings, settings.businessRecordingsFolder);
     ReadWriteProtection(ini, settings);
     ReadRegisterRequest(ini, settings);
 }

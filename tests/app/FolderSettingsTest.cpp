@@ -77,6 +77,33 @@ TEST_F(SaveFolderSettingsTest, WritingTheIniAlwaysWritesUserAndWaveFolder) {
     EXPECT_EQ(Ini(kIniProductSection, "Aufnahmen Wirtschaft"), m_settings.businessRecordingsFolder);
 }
 
+TEST(IniFolderText, FoldersBelowTheProgramFolderAreRelativeToIt) {
+    const struct {
+        const char* folder;
+        const char* text;
+    } cases[] = {
+        {"/opt/qor/wave/", "wave/"},
+        {"/opt/qor/Benutzer/Anna/", "Benutzer/Anna/"},
+        {"/opt/qor/", "/opt/qor/"}, // the program folder itself
+        {"/opt/qorx/wave/", "/opt/qorx/wave/"},
+        {"/media/cd/wave/", "/media/cd/wave/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        EXPECT_EQ(IniFolderText(c.folder, "/opt/qor/"), c.text);
+        EXPECT_EQ(FolderFromIniText(IniFolderText(c.folder, "/opt/qor/"), "/opt/qor/"), c.folder);
+    }
+    EXPECT_EQ(FolderFromIniText("wave\\", "/opt/qor/"), "/opt/qor/wave\\");
+    EXPECT_EQ(FolderFromIniText("D:\\wave\\", "/opt/qor/"), "D:\\wave\\");
+    EXPECT_EQ(FolderFromIniText("", "/opt/qor/"), "");
+}
+
+TEST_F(SaveFolderSettingsTest, AWaveFolderInTheProgramFolderIsWrittenRelative) {
+    m_settings.waveFolder = Folder("prog/wave");
+    SaveFolderSettings(kSaveWaveFolder, m_settings, m_log);
+    EXPECT_EQ(Ini(kIniProductSection, "Wave-Verzeichnis"), "wave/");
+}
+
 TEST_F(SaveFolderSettingsTest, MissingRecordingsFoldersAreWrittenEmpty) {
     File("prog/qor.ini", std::string("[qor französisch]\r\nAufnahmen Recht=/alt/recht\r\n"
                                      "Aufnahmen Wirtschaft=/alt/wirtschaft\r\n"_cp));

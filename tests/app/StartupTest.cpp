@@ -266,6 +266,14 @@ TEST_F(StartupTest, ExistingIniFoldersAreTaken) {
     EXPECT_EQ(m_driveSearches, 0);
 }
 
+TEST_F(StartupTest, ARelativeIniFolderLiesInTheProgramFolder) {
+    Folder("prog/wave");
+    WriteIni(std::string(kIniHeader) + "Wave-Verzeichnis=wave\\\r\n");
+    ASSERT_EQ(Start(), StartupResult::Started);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Settings().waveFolder, Settings().programFolder + "wave\\");
+}
+
 TEST_F(StartupTest, WriteProtectionFromTheIni) {
     struct Case {
         const char* name;

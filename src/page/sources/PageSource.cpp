@@ -80,7 +80,8 @@ bool PageSource::LoadPageFile(std::string_view name, PageLoad load, const Native
     if (found == nullptr && (lookedUp = FindNativeFile(path))) {
         found = &*lookedUp;
     }
-    // A file that is not there is still read, for the system's own words on why it cannot be.
+    // A file that is not there is still read: the message says why it cannot be (missing, a folder,
+    // not readable).
     std::string text, error;
     const bool read = found != nullptr ? LoadFoundPageText(*found, path, m_fileCache, text, error)
                                        : LoadNativePageText(NativePath(path), path, text, error);

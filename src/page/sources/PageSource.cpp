@@ -9,6 +9,8 @@
 #include "platform/Random.h"
 #include "platform/WinPath.h"
 
+#include <utility>
+
 namespace qor {
 
 PageSource::PageSource(PageDocument& document, PageHost& host) : m_document(document), m_host(host) {
@@ -58,10 +60,16 @@ bool PageSource::SetXFile(std::string_view name) {
         CurrentMessagePresenter().Show(message, "*qor", kMbIconError | kMbOk);
         return false;
     }
-    m_document.pageFolder = FolderPart(path);
-    m_document.currentFile = FileNamePart(path);
-    if (!LoadPageFile(path, PageLoad::Fresh, &*file))
+    // The parse needs the new folder and name (links and pictures resolve against them, a link to
+    // the page itself makes no link); a page that turns out unreadable gives them back, so the page
+    // still shown keeps working and a reload reads it again.
+    std::string oldFolder = std::exchange(m_document.pageFolder, FolderPart(path));
+    std::string oldFile = std::exchange(m_document.currentFile, FileNamePart(path));
+    if (!LoadPageFile(path, PageLoad::Fresh, &*file)) {
+        m_document.pageFolder = std::move(oldFolder);
+        m_document.currentFile = std::move(oldFile);
         return false;
+    }
     Call(m_hooks.afterLoad);
     return true;
 }

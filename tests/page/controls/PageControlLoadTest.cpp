@@ -170,6 +170,14 @@ TEST_F(PageControlLoadTest, APageThatCannotBeShownKeepsTheOldFileAndFolder) {
     }
 }
 
+TEST_F(PageControlLoadTest, AGridWhoseDimensionIsNoNumberIsReportedOnceAndNotShown) {
+    Show("wahl.html", "Vorher<MULTIPLE COORDS=\"10,10,120,40\" DIM=\"zwei,2\" TXT=\"un|une|des|le\">");
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>{"Fehler in der Seite: MULTIPLE DIM ist keine Zahl."});
+    EXPECT_EQ(m_page.Document().MultipleChoice(), nullptr);
+    EXPECT_EQ(Words(), std::vector<std::string>{"Vorher"});
+}
+
 TEST_F(PageControlLoadTest, ShowTextAndReload) {
     Show("start.html", "Bonjour");
     events.clear();

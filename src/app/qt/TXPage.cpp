@@ -175,6 +175,18 @@ bool TXPage::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+bool TXPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_textInput && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (m_page)
+                m_page->TextInputReturn();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TXPage::paintEvent(QPaintEvent*) {
     TXBitmap picture = m_screen;
     PaintChildControls(picture);
@@ -424,10 +436,9 @@ void TXPage::ShowTextInput(const PageTextInput* input, int scroll) {
             if (m_page)
                 m_page->TextInputChanged(FromQString(text));
         });
-        connect(m_textInput, &QLineEdit::returnPressed, this, [this] {
-            if (m_page)
-                m_page->TextInputReturn();
-        });
+        // Enter is the field's own: a line edit passes it on to the page, whose RETURN target
+        // would follow as well.
+        m_textInput->installEventFilter(this);
     }
     const QSignalBlocker quiet(m_textInput); // the page sets the text it already knows
     m_textInput->setText(ToQString(input->text));

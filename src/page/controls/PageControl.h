@@ -209,6 +209,7 @@ private:
     void ShowBuffer() override;
     void SetDragImage(const TXBitmap* image, int x, int y) override;
     void HoldFrame(int milliseconds) override;
+    void ReleaseFinishedGap(const TPageEdit& edit) override; // PageControlPointer.cpp
 
     // [Links] PageControlLinks.cpp
     void RaiseEvent(const std::string& command);

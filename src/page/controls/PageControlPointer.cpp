@@ -334,8 +334,9 @@ void PageControl::KeyDown(KeyEvent& event) {
         event.key = 0;
         return;
     }
-    // A focused gap edit takes every key, also once it has hidden itself (Enter there redraws it).
-    if (TXControl* focused = m_host.FocusedControl()) {
+    // A focused gap edit takes every key; a finished one has handed the focus on (see
+    // ReleaseFinishedGap) and is never fed again.
+    if (TXControl* focused = m_host.FocusedControl(); focused != nullptr && focused->Visible()) {
         focused->KeyDown(event);
         return;
     }
@@ -375,7 +376,7 @@ void PageControl::KeyDown(KeyEvent& event) {
 }
 
 void PageControl::KeyPress(char& character) {
-    if (TXControl* focused = m_host.FocusedControl()) {
+    if (TXControl* focused = m_host.FocusedControl(); focused != nullptr && focused->Visible()) {
         focused->KeyPress(character);
     }
 }
@@ -424,6 +425,16 @@ bool PageControl::FocusNextGap(int direction) {
         }
     }
     return false;
+}
+
+void PageControl::ReleaseFinishedGap(const TPageEdit& edit) {
+    if (m_host.FocusedControl() != &edit) {
+        return;
+    }
+    // Hidden, the gap would go on taking Enter (evaluated again and again) and every letter typed.
+    if (!FocusNextGap(1)) {
+        m_host.TakeFocus();
+    }
 }
 
 void PageControl::DoubleClick(const MouseEvent& event) {

@@ -71,6 +71,7 @@ void PageExercises::GapAnswered(TPageEdit& edit) {
 }
 
 void PageExercises::GapRight(const TPageEdit& edit) {
+    m_host.ReleaseFinishedGap(edit);
     const std::string& reaction = edit.Command();
     if (reaction.empty()) {
         CheckAllSolved();
@@ -85,6 +86,7 @@ void PageExercises::GapRight(const TPageEdit& edit) {
 }
 
 void PageExercises::GapWrong(const TPageEdit& edit) {
+    m_host.ReleaseFinishedGap(edit);
     const std::string& reaction = edit.Command();
     Deliver(HasFileExtension(reaction) ? reaction : reaction + "-");
 }

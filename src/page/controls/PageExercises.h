@@ -31,6 +31,8 @@ public:
     virtual void TakeFocus() = 0; // the page takes the keyboard focus
     virtual bool FocusReleased() const = 0;
     virtual void HideAnchorLabel() = 0;
+    // A gap is finished and hidden: if it has the keyboard, the next open gap takes it, or none.
+    virtual void ReleaseFinishedGap(const TPageEdit& edit) = 0;
     virtual void ShowBuffer() = 0; // copy the (changed) buffer to the screen
     virtual void SetDragImage(const TXBitmap* image, int x, int y) = 0; // nullptr: none; client coords
     // The screen as it stands is shown at once and kept for `milliseconds`: one frame of a glide

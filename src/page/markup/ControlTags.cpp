@@ -161,9 +161,12 @@ void MultipleTag(TagContext& context) {
         case kDimensions: {
             const std::optional<std::pair<int, int>> dimensions = Dimensions(*value);
             if (!dimensions) {
-                // The page cannot be shown as written: it ends here, with what was read so far.
+                // The page cannot be shown as written: it ends here, with what was read so far. The
+                // grid, never sized, goes: shown, it would stand empty over the page, and its
+                // shuffle would report a second fault.
                 reader.SetMode(AttributeReader::Mode::Strict);
                 ShowAppMessage(kBadDimensionMessage, kMbIconError | kMbOk);
+                document.FreeMultipleChoice();
                 context.parser.Abort();
                 return;
             }

@@ -61,7 +61,11 @@ void FontTag(TagContext& context) {
     reader.SetMode(AttributeReader::Mode::Tolerant);
     const StyleBlock blockAtStart = style.block;
     const int lineSpacingAtStart = style.lineSpacing;
+    const bool lineSpacingByLinespaceAtStart = style.lineSpacingByLinespace;
     const int trackingAtStart = style.tracking;
+    // What this tag itself gives: ID captures these and not what earlier tags set.
+    std::optional<int> lineSpacingGiven;
+    std::optional<int> trackingGiven;
     while (const int attribute = reader.OneOf(
                {"SIZE", "COLOR", "FACE", "LINESPACE", "ID", "TRACKING", "BCOLOR", "FLASH", "LINK"})) {
         if (attribute != kLineSpace && attribute != kTracking) {
@@ -87,18 +91,24 @@ void FontTag(TagContext& context) {
         case kLineSpace:
             if (const std::optional<int> spacing = SpacingValue(*value)) {
                 style.lineSpacing = *spacing == 0 ? 0 : kLineSpacingBase + *spacing;
+                style.lineSpacingByLinespace = true;
+                lineSpacingGiven = style.lineSpacing;
             }
             break;
         case kId:
             // The named style captures what the tag set so far; the page itself stays as it was.
-            document.namedStyles.Add(NamedStyle{*value, style.block, style.lineSpacing, style.tracking});
+            document.namedStyles.Add(NamedStyle{*value, style.block,
+                                                lineSpacingGiven.value_or(TextStyle{}.lineSpacing),
+                                                trackingGiven.value_or(TextStyle{}.tracking)});
             style.block = blockAtStart;
             style.lineSpacing = lineSpacingAtStart;
+            style.lineSpacingByLinespace = lineSpacingByLinespaceAtStart;
             style.tracking = trackingAtStart;
             break;
         case kTracking:
             if (const std::optional<int> tracking = SpacingValue(*value)) {
                 style.tracking = *tracking;
+                trackingGiven = *tracking;
             }
             break;
         case kBackground:
@@ -149,8 +159,7 @@ void NamedStyleTag(TagContext& context) {
         style.block.backgroundColour = before.backgroundColour;
     }
     style.tracking = named->tracking;
-    const bool lineSpacingSet = style.lineSpacing != TextStyle{}.lineSpacing;
-    if (!lineSpacingSet) {
+    if (!style.lineSpacingByLinespace) {
         style.lineSpacing = named->lineSpacing;
     }
 }

@@ -82,11 +82,15 @@ void PageDocument::FreeControls() {
     if (m_buttons) {
         m_buttons->Clear(); // hides them first
     }
+    FreeMultipleChoice();
+    gapHints.clear();
+}
+
+void PageDocument::FreeMultipleChoice() {
     if (m_multipleChoice) {
         m_multipleChoice->SetVisible(false);
         m_multipleChoice.reset();
     }
-    gapHints.clear();
 }
 
 void PageDocument::SetControlHost(ControlHost* host) {

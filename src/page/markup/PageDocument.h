@@ -149,6 +149,8 @@ public:
     TXMultipleChoice* MultipleChoice() { return m_multipleChoice.get(); }
     const TXMultipleChoice* MultipleChoice() const { return m_multipleChoice.get(); }
     TXMultipleChoice& EnsureMultipleChoice();
+    // The grid goes (hidden first); a later MULTIPLE makes a new one.
+    void FreeMultipleChoice();
     // The page's recorder; nullptr until RECORDER made it. It stays across pages (a page reset
     // only resets it); the factory makes it, a NullPageRecorder without one.
     PageRecorder* Recorder() { return m_recorder.get(); }

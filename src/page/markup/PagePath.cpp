@@ -50,6 +50,26 @@ std::string ParentFolder(std::string_view folder) {
     return std::string(folder.substr(0, end));
 }
 
+// Whether a name beginning "/" is a path of this system rather than a page author's name below the
+// page folder. The program's own paths (the page folder, the wave folder + a file) begin with a
+// folder that exists at the root; an author's "/bilder/a.jpg" does not. Should both readings
+// name something, the page folder's file wins: it is what the author meant.
+bool IsSystemPath(std::string_view name, std::string_view belowPageFolder) {
+    const std::size_t end = name.find_first_of("\\/", 1);
+    const std::string_view first = name.substr(1, end == std::string_view::npos ? name.size() - 1 : end - 1);
+    if (first.empty() || first == "." || first == "..") {
+        return false;
+    }
+    return DirectoryExists("/" + std::string(first)) && !FileExists(belowPageFolder);
+}
+
+std::string WithoutTrailingSeparator(std::string_view folder) {
+    if (!folder.empty() && IsPathSeparator(folder.back())) {
+        folder.remove_suffix(1);
+    }
+    return std::string(folder);
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -79,21 +99,17 @@ std::string ResolvePagePath(std::string_view pageFolder, std::string_view name) 
             return {};
         }
     }
-    // An absolute path of this system, such as one built from the page folder earlier.
-    if (name.starts_with('/')) {
-        return kept + std::string(name);
-    }
     std::string path(name);
     std::replace(path.begin(), path.end(), '/', '\\');
     if (HasDrive(path)) {
         return kept + path;
     }
     if (path.starts_with('\\')) {
-        std::string_view folder = pageFolder;
-        if (!folder.empty() && IsPathSeparator(folder.back())) {
-            folder.remove_suffix(1);
+        std::string below = WithoutTrailingSeparator(pageFolder) + path;
+        if (name.starts_with('/') && IsSystemPath(name, below)) {
+            return kept + std::string(name);
         }
-        return kept + std::string(folder) + path;
+        return kept + below;
     }
     if (path.find("..\\") == std::string::npos) {
         return kept + std::string(pageFolder) + path;

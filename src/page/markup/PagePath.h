@@ -10,8 +10,10 @@ namespace qor {
 // The path of `name` seen from a page in `pageFolder` (which ends in a separator):
 // a leading "*" is kept in front of the result; everything from the first "@" on is dropped;
 // "ex ... file=name ..." names the exercise file `name`; "/" becomes "\"; a name with a drive
-// ("C:"), a "\\server" prefix or a leading "/" (an absolute path on this system) stays as it is;
-// a leading "\" hangs the name below the page folder; each leading "..\" climbs one folder.
+// ("C:") or a "\\server" prefix stays as it is; a leading "\" or "/" hangs the name below the
+// page folder; each leading "..\" climbs one folder. A leading "/" that starts a path of this
+// system (one the program built from its folders: its first folder exists at the root) keeps the
+// path as it is, unless the page folder holds the file the name gives below it.
 // Climbing stops at the root ("C:\", "\\server\share\", "/"), as it does on Windows; an
 // exercise reference whose "file=" names nothing gives an empty path, like one without "file=".
 std::string ResolvePagePath(std::string_view pageFolder, std::string_view name);

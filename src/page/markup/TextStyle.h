@@ -42,6 +42,8 @@ struct TextStyle {
     std::int32_t checkBoxSize = 0;
     std::int32_t checkBoxGap = 0;
     std::int32_t lineSpacing = 1;
+    // The line spacing was set by FONT LINESPACE (a named style's does not count): "+name" keeps it.
+    bool lineSpacingByLinespace = false;
     TextAlignment alignment = TextAlignment::Left;
     StyleBlock block;
     std::int32_t reserved1 = 0;

@@ -5,7 +5,6 @@
 #include "platform/Zlib.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,9 +28,23 @@ std::string DamagedMessage(std::string_view path) {
     return PageMessage(path, " ist beschädigt."_cp);
 }
 
-// The system's own description of `error`, as the learner sees it.
-std::string SystemErrorText(int error) {
-    return Cp1252FromUtf8(std::strerror(error));
+// Why the file at `path` could not be read (`error` is the system's error number), in the
+// learner's words and naming the file.
+std::string ReadErrorMessage(std::string_view path, int error) {
+    std::string file = "Die Datei ";
+    file += path;
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return file + " wurde nicht gefunden.";
+    case EACCES:
+    case EPERM:
+        return file + std::string(" darf nicht gelesen werden (keine Zugriffsberechtigung)."_cp);
+    case EISDIR:
+        return std::string(path) + " ist ein Ordner und keine Datei.";
+    default:
+        return file + " konnte nicht gelesen werden.";
+    }
 }
 
 class FileDescriptor {
@@ -102,7 +115,7 @@ bool TextFromRead(ReadResult read, std::string_view path, const std::string& byt
         error = TooLargeMessage(path);
         return false;
     case ReadResult::Failed:
-        error = SystemErrorText(systemError);
+        error = ReadErrorMessage(path, systemError);
         return false;
     }
     return false;

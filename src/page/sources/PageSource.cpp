@@ -9,6 +9,8 @@
 #include "platform/Random.h"
 #include "platform/WinPath.h"
 
+#include <utility>
+
 namespace qor {
 
 PageSource::PageSource(PageDocument& document, PageHost& host) : m_document(document), m_host(host) {
@@ -58,10 +60,16 @@ bool PageSource::SetXFile(std::string_view name) {
         CurrentMessagePresenter().Show(message, "*qor", kMbIconError | kMbOk);
         return false;
     }
-    m_document.pageFolder = FolderPart(path);
-    m_document.currentFile = FileNamePart(path);
-    if (!LoadPageFile(path, PageLoad::Fresh, &*file))
+    // The parse needs the new folder and name (links and pictures resolve against them, a link to
+    // the page itself makes no link); a page that turns out unreadable gives them back, so the page
+    // still shown keeps working and a reload reads it again.
+    std::string oldFolder = std::exchange(m_document.pageFolder, FolderPart(path));
+    std::string oldFile = std::exchange(m_document.currentFile, FileNamePart(path));
+    if (!LoadPageFile(path, PageLoad::Fresh, &*file)) {
+        m_document.pageFolder = std::move(oldFolder);
+        m_document.currentFile = std::move(oldFile);
         return false;
+    }
     Call(m_hooks.afterLoad);
     return true;
 }
@@ -80,7 +88,8 @@ bool PageSource::LoadPageFile(std::string_view name, PageLoad load, const Native
     if (found == nullptr && (lookedUp = FindNativeFile(path))) {
         found = &*lookedUp;
     }
-    // A file that is not there is still read, for the system's own words on why it cannot be.
+    // A file that is not there is still read: the message says why it cannot be (missing, a folder,
+    // not readable).
     std::string text, error;
     const bool read = found != nullptr ? LoadFoundPageText(*found, path, m_fileCache, text, error)
                                        : LoadNativePageText(NativePath(path), path, text, error);

@@ -147,6 +147,37 @@ TEST_F(PageControlLoadTest, MissingAndEmptyFiles) {
     EXPECT_EQ(m_page.Layout().Links().Count(), 0);
 }
 
+// A page that is found but cannot be shown leaves the page shown in charge: its file and folder
+// stay, so a reload reads it and not the broken one.
+TEST_F(PageControlLoadTest, APageThatCannotBeShownKeepsTheOldFileAndFolder) {
+    m_folder.MakeFolder("hqor/neu");
+    Write("neu/kaputt.htx", "kein zlib");
+    Write("neu/falsch.qor", "XXXX02<EX>a</EX>");
+    Write("neu/leer.qor", "QOR!02 nur ein Kopf");
+    Show("start.html", "Bonjour");
+    for (const char* name : {"neu/kaputt.htx", "neu/falsch.qor", "neu/leer.qor", "neu/fehlt.html"}) {
+        SCOPED_TRACE(name);
+        m_messages.Clear();
+        EXPECT_FALSE(m_page.SetXFile(name));
+        EXPECT_EQ(m_messages.Texts().size(), 1u);
+        EXPECT_EQ(m_page.XFile(), "start.html");
+        EXPECT_EQ(m_page.XPath(), m_pageFolder);
+        EXPECT_EQ(Words(), std::vector<std::string>{"Bonjour"});
+        m_messages.Clear();
+        m_page.Reload();
+        EXPECT_TRUE(m_messages.Texts().empty()) << "the reload reads the page shown";
+        EXPECT_EQ(Words(), std::vector<std::string>{"Bonjour"});
+    }
+}
+
+TEST_F(PageControlLoadTest, AGridWhoseDimensionIsNoNumberIsReportedOnceAndNotShown) {
+    Show("wahl.html", "Vorher<MULTIPLE COORDS=\"10,10,120,40\" DIM=\"zwei,2\" TXT=\"un|une|des|le\">");
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>{"Fehler in der Seite: MULTIPLE DIM ist keine Zahl."});
+    EXPECT_EQ(m_page.Document().MultipleChoice(), nullptr);
+    EXPECT_EQ(Words(), std::vector<std::string>{"Vorher"});
+}
+
 TEST_F(PageControlLoadTest, ShowTextAndReload) {
     Show("start.html", "Bonjour");
     events.clear();

@@ -423,5 +423,50 @@ TEST_F(PageControlPointerTest, TabMovesBetweenTheVisibleGapsAndShiftTabBack) {
     EXPECT_EQ(gaps.Edit(1).Text(), "");
 }
 
+// Enter and typed letters go to the gap that has the focus; once a gap is finished (and hidden) the
+// next open gap takes the keyboard, or, when none is left, no gap.
+TEST_F(PageControlPointerTest, AFinishedGapGivesUpTheKeyboard) {
+    Show("start.html", "<A GAP lsg=\"un\" help=\"\">un</A> <A GAP lsg=\"deux\" help=\"\">deux</A> "
+                       "<A GAP lsg=\"trois\" help=\"\">trois</A>");
+    tTippAufgabenListe& gaps = m_page.Document().GapEdits();
+    ASSERT_EQ(gaps.Count(), 3);
+    const auto focusedGap = [&] {
+        for (int i = 0; i < gaps.Count(); ++i) {
+            if (m_host.FocusedControl() == &gaps.Edit(i))
+                return i;
+        }
+        return -1;
+    };
+    Key(VirtualKey::Tab);
+    ASSERT_EQ(focusedGap(), 1);
+    const struct {
+        const char* typed; // then Enter
+        int finished;      // the gap this answer finishes
+        int focusAfter;
+    } answers[] = {
+        {"deux", 1, 2}, // right
+        {"", 2, 0},     // an empty answer ends the gap as wrong; the focus goes round to the first
+        {"un", 0, -1},  // the last open gap: no gap keeps the keyboard
+    };
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(answer.typed);
+        for (const char* c = answer.typed; *c != 0; ++c) {
+            char typed = *c;
+            m_page.KeyPress(typed);
+        }
+        Key(VirtualKey::Return);
+        EXPECT_FALSE(gaps.Edit(answer.finished).Visible());
+        EXPECT_EQ(focusedGap(), answer.focusAfter);
+    }
+    EXPECT_EQ(m_page.LastFeedback(), "Unglaublich!");
+    m_page.ClearLastFeedback();
+    Key(VirtualKey::Return);
+    char typed = 'x';
+    m_page.KeyPress(typed);
+    EXPECT_EQ(gaps.Edit(0).AttemptCount(), 1) << "a finished gap is not evaluated again";
+    EXPECT_EQ(gaps.Edit(0).Text(), "un");
+    EXPECT_EQ(m_page.LastFeedback(), "") << "the praise is not given again";
+}
+
 } // namespace
 } // namespace qor::test

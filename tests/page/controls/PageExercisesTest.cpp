@@ -39,6 +39,7 @@ public:
     void ShowBuffer() override { ++buffersShown; }
     void SetDragImage(const TXBitmap* image, int x, int y) override { dragImages.push_back({image, x, y}); }
     void HoldFrame(int milliseconds) override { heldFrames.push_back(milliseconds); }
+    void ReleaseFinishedGap(const TPageEdit&) override { ++gapsReleased; }
 
     // Runs what was posted, as the event loop would after the event.
     void RunDeferred() {
@@ -55,6 +56,7 @@ public:
     std::vector<std::pair<std::string, int>> feedback;
     std::vector<DragImage> dragImages;
     int focusTaken = 0;
+    int gapsReleased = 0;
     bool focusReleased = false;
     int labelHidden = 0;
     int buffersShown = 0;

@@ -152,9 +152,7 @@ TEST(MultipleTag, DimensionThatIsNoNumberEndsThePage) {
         }
         EXPECT_EQ(messages.Texts(),
                   std::vector<std::string>{"Fehler in der Seite: MULTIPLE DIM ist keine Zahl."});
-        ASSERT_NE(page.Document().MultipleChoice(), nullptr);
-        EXPECT_EQ(page.Document().MultipleChoice()->Items(), (std::vector<std::string>{"a", "b"}))
-            << "what was read stays";
+        EXPECT_EQ(page.Document().MultipleChoice(), nullptr) << "the broken grid is not left over the page";
     }
 }
 

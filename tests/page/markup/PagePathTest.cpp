@@ -2,6 +2,9 @@
 
 #include "page/markup/PagePath.h"
 
+#include "platform/TempFolder.h"
+#include "platform/WinPath.h"
+
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -28,8 +31,12 @@ TEST(PagePath, ResolvesAgainstThePageFolder) {
         {"C:\\kurs\\lek1\\", "Extra.htx", "C:\\kurs\\lek1\\Extra.htx"},
         {"/daten/hqor/", "seite.htx", "/daten/hqor/seite.htx"},
         {"/daten/hqor/", "../bilder/a.jpg", "/daten/bilder\\a.jpg"},
-        {"/daten/hqor/", "/daten/hqor/lek08.htx@oben", "/daten/hqor/lek08.htx"},
         {"/daten/hqor/", "\\start.htx", "/daten/hqor\\start.htx"},
+        // A leading "/" is the page author's "\", unless the name is a path of this system (below).
+        {"C:\\kurs\\lek1\\", "/start.htx", "C:\\kurs\\lek1\\start.htx"},
+        {"C:\\kurs\\lek1\\", "/bilder/a.jpg@Bild", "C:\\kurs\\lek1\\bilder\\a.jpg"},
+        {"/daten/hqor/", "/start.htx", "/daten/hqor\\start.htx"},
+        {"/daten/hqor/", "*/bilder/a.jpg", "*/daten/hqor\\bilder\\a.jpg"},
         // Climbing stops at the root.
         {"C:\\kurs\\lek1\\", "..\\..\\..\\..\\a.htx", "C:\\a.htx"},
         {"/daten/hqor/", "../../../x.htx", "/x.htx"},
@@ -47,6 +54,31 @@ TEST(PagePath, ResolvesAgainstThePageFolder) {
     for (const PathCase& pathCase : cases) {
         SCOPED_TRACE(pathCase.name);
         EXPECT_EQ(ResolvePagePath(pathCase.folder, pathCase.name), pathCase.path);
+    }
+}
+
+// The program's own paths on this system (a page folder or the wave folder + a file, as the history
+// and the host hand them over) begin with "/" too; they begin with a folder that exists at the root.
+TEST(PagePath, PathsOfThisSystemStayAsTheyAre) {
+    const test::TempFolder folder;
+    const std::string root = ProgramPath(folder.Path());
+    const std::string pageFolder = root + "/hqor/";
+    // The temporary folder's first folder at the root ("tmp"), once more below the page folder.
+    const std::string first = root.substr(1, root.find('/', 1) - 1);
+    folder.MakeFile("hqor/" + first + "/da.htx");
+    const struct {
+        std::string name;
+        std::string path;
+    } cases[] = {
+        {root + "/hqor/lek08.htx@oben", root + "/hqor/lek08.htx"},
+        {root + "/wave/LA\\1\\a.wav", root + "/wave/LA\\1\\a.wav"},
+        {"*" + root + "/bild.bmp", "*" + root + "/bild.bmp"},
+        {"/" + first + "/da.htx", root + "/hqor\\" + first + "\\da.htx"}, // the page folder's file wins
+        {"/start.htx", root + "/hqor\\start.htx"},
+    };
+    for (const auto& [name, path] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ResolvePagePath(pageFolder, name), path);
     }
 }
 

@@ -151,18 +151,24 @@ TEST_F(PageFileOnDisk, ALookedUpFileIsReadUnderItsProgramName) {
     EXPECT_EQ(error, "Die Seite C:\\kurs\\seite.htx ist beschädigt."_cp);
     EXPECT_TRUE(text.empty());
     EXPECT_FALSE(LoadNativePageText(m_folder / "fehlt.bin", "seite.htx", text, error));
-    EXPECT_EQ(error, std::strerror(ENOENT));
+    EXPECT_EQ(error, "Die Datei seite.htx wurde nicht gefunden.");
 }
 
-TEST_F(PageFileOnDisk, ReadErrorsGiveTheSystemsText) {
+// The learner reads why in German, with the file named, not the system's English words.
+TEST_F(PageFileOnDisk, ReadErrorsNameTheFile) {
     const std::string missing = ProgramPathOf(m_folder / "fehlt.html");
     const std::string folder = ProgramPathOf(m_folder.MakeFolder("ordner.htx"));
-    const std::vector<std::pair<std::string, int>> cases = {{missing, ENOENT}, {folder, EISDIR}};
-    for (const auto& [path, expectedError] : cases) {
+    const std::string belowAFile = Write("datei.html", "x") + "/seite.html";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {missing, "Die Datei " + missing + " wurde nicht gefunden."},
+        {belowAFile, "Die Datei " + belowAFile + " wurde nicht gefunden."},
+        {folder, folder + " ist ein Ordner und keine Datei."},
+    };
+    for (const auto& [path, message] : cases) {
         SCOPED_TRACE(path);
         std::string text = "old", error;
         EXPECT_FALSE(LoadPageText(path, text, error));
-        EXPECT_EQ(error, std::strerror(expectedError));
+        EXPECT_EQ(error, message);
         EXPECT_TRUE(text.empty());
     }
 }

@@ -112,7 +112,11 @@ QPushButton* AddColourButton(QWidget* group, const char* name, std::string_view 
 void ShowColour(QPushButton* button, std::int32_t windowsColour) {
     button->setProperty(kColourProperty, windowsColour);
     QColor colour(windowsColour & 0xFF, (windowsColour >> 8) & 0xFF, (windowsColour >> 16) & 0xFF);
-    button->setStyleSheet(QStringLiteral("background-color: %1").arg(colour.name()));
+    // The caption in black on light colours and in white on dark ones, so that it stays readable.
+    const int brightness = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+    const QColor caption = brightness >= 128 ? Qt::black : Qt::white;
+    button->setStyleSheet(
+        QStringLiteral("background-color: %1; color: %2").arg(colour.name(), caption.name()));
 }
 
 std::int32_t ShownColour(const QPushButton* button) {

@@ -276,10 +276,14 @@ std::string TSuperOptions::NextMp3File() {
 void TSuperOptions::StartMusic(MediaCommandSender& sender) {
     int music = Integer(SuperInt::Musik);
     if (music == kMusicAudioCd) {
+        if (m_noAudioCd)
+            return;
         Send(sender, "open cdaudio alias cd", Errors::Quiet);
         if (Send(sender, "status cd type track 2", Errors::Quiet) == "audio") {
             Send(sender, "set cd time format tmsf", Errors::Quiet);
             Send(sender, "play cd", Errors::Shown);
+        } else {
+            NoAudioCd();
         }
     } else if (music == kMusicMp3 && !m_mp3Files.empty()) {
         if (!IsError(Send(sender, OpenMp3Command(NextMp3File()), Errors::Shown)))
@@ -302,8 +306,11 @@ void TSuperOptions::StopMusic(MediaCommandSender& sender) {
 
 void TSuperOptions::KeepMusicGoing(MediaCommandSender& sender, const std::function<void()>& processEvents) {
     int music = Integer(SuperInt::Musik);
-    if (music == kMusicAudioCd) {
-        if (Send(sender, "status cd mode", Errors::Shown) == "stopped") {
+    if (music == kMusicAudioCd && !m_noAudioCd) {
+        const std::string mode = Send(sender, "status cd mode", Errors::Quiet);
+        if (IsError(mode)) {
+            NoAudioCd(); // the disc was taken out
+        } else if (mode == "stopped") {
             Send(sender, "status cd current track", Errors::Shown);
             Send(sender, "status cd position", Errors::Shown);
             Send(sender, "seek cd to start", Errors::Shown);
@@ -318,6 +325,13 @@ void TSuperOptions::KeepMusicGoing(MediaCommandSender& sender, const std::functi
     }
     if (processEvents)
         processEvents();
+}
+
+void TSuperOptions::NoAudioCd() {
+    // Said once; the presentations then run silently instead of failing at every word pair. The
+    // stored choice stays: the next reading of the options (after the settings dialog) tries again.
+    m_noAudioCd = true;
+    ShowAppMessage("Es wurde keine Audio-CD gefunden. Die Musik bleibt ausgeschaltet.", kMbIconExclamation);
 }
 
 void TSuperOptions::LoadStyleSettings(int queryStyle) {

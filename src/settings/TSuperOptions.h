@@ -69,7 +69,8 @@ public:
     // Picks the next music file without repeating recent ones; empty without files.
     std::string NextMp3File();
 
-    // The music, through the multimedia command interface.
+    // The music, through the multimedia command interface. Without an audio CD the CD music is
+    // reported once and stays off while this object lives.
     void StartMusic(MediaCommandSender& sender);
     void StopMusic(MediaCommandSender& sender);
     void KeepMusicGoing(MediaCommandSender& sender, const std::function<void()>& processEvents = {});
@@ -85,6 +86,7 @@ private:
     void RebuildMp3List();
     void FindDDPages();
     std::string DefaultTechnoFont() const;
+    void NoAudioCd();
 
     RegistryStore& m_registry;
     SuperOptionsEnvironment m_environment;
@@ -97,6 +99,7 @@ private:
     std::vector<std::string> m_ddPages;
     int m_displayKind = 0;
     bool m_changed = false;
+    bool m_noAudioCd = false;
 };
 
 } // namespace qor

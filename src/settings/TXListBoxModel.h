@@ -52,7 +52,8 @@ inline constexpr int kListMinimumWidth = 48;
 inline constexpr int kListTextIndent = 8;   // a line without a sign
 inline constexpr int kListRightMargin = 30; // the right part ends this far before the edge
 inline constexpr std::int32_t kListDefaultColor = 0xFFFFFF;
-inline constexpr std::int32_t kListDefaultFarbeAn = 0xFFFF00;
+// Yellow: Windows colours hold blue, green, red from the high byte down.
+inline constexpr std::int32_t kListDefaultFarbeAn = 0x00FFFF;
 inline constexpr std::int32_t kListDefaultFarbeAus = 0x000000;
 
 struct ListSize {

@@ -8,6 +8,7 @@
 #include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -501,6 +502,40 @@ TEST_F(SuperOptionsTest, MusicCommands) {
         c.action(*options, media);
         EXPECT_EQ(media.sent, c.sent);
         EXPECT_EQ(options->Integer(SuperInt::Musik), c.musicAfter);
+    }
+}
+
+TEST_F(SuperOptionsTest, WithoutAnAudioCdOneMessageAndTheMusicStaysOff) {
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> replies;
+    };
+    const std::vector<Case> cases = {
+        {"no drive", {{"open cdaudio", "Error275"}, {"status cd", "Error263"}}},
+        {"a data disc", {{"status cd type", "other"}, {"status cd mode", "Error263"}}},
+        {"the disc taken out while playing", {{"status cd type", "audio"}, {"status cd mode", "Error263"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_messages.ClearMessages();
+        auto options = Create();
+        options->SetMusik(kMusicAudioCd);
+        FakeMedia media;
+        media.replies = c.replies;
+        // Two presentations of "las vegas" with five word pairs each.
+        for (int run = 0; run < 2; ++run) {
+            options->StartMusic(media);
+            for (int pair = 0; pair < 5; ++pair)
+                options->KeepMusicGoing(media);
+            options->StopMusic(media);
+        }
+        ASSERT_EQ(m_messages.Messages().size(), 1u);
+        EXPECT_EQ(m_messages.Messages()[0].text,
+                  "Es wurde keine Audio-CD gefunden. Die Musik bleibt ausgeschaltet.");
+        EXPECT_EQ(m_messages.Messages()[0].flags, kMbIconExclamation);
+        EXPECT_EQ(std::count(media.sent.begin(), media.sent.end(), "open cdaudio alias cd"), 1);
+        EXPECT_LE(std::count(media.sent.begin(), media.sent.end(), "status cd mode"), 1);
+        EXPECT_EQ(options->Integer(SuperInt::Musik), kMusicAudioCd) << "the stored choice stays";
     }
 }
 

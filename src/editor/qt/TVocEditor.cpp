@@ -76,7 +76,9 @@ QLabel* Caption(QWidget* parent, std::string_view text, int x, int y) {
 // [SECTION] Building
 
 TVocEditor::TVocEditor(EditorWindowSetup setup, QWidget* parent)
-    : QWidget(parent), m_setup(std::move(setup)) {
+    // In trainer mode the editor takes the main window's place, borderless as that one is.
+    : QWidget(parent, setup.mode == EditorMode::Trainer ? Qt::FramelessWindowHint : Qt::WindowFlags()),
+      m_setup(std::move(setup)) {
     setWindowTitle(ToQString("qor französisch - Vokabeleditor"_cp));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_listFrame = new TFrListe(this);

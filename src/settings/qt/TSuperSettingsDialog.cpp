@@ -56,6 +56,23 @@ QWidget* Page(QTabWidget* tabs, std::string_view title) {
     return page;
 }
 
+// A column of groups beside the others on a page (the dialog must fit an 800 × 600 screen, so the
+// tallest tab puts its groups side by side).
+QWidget* Column(QWidget* row) {
+    auto* column = new QWidget(row);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    row->layout()->addWidget(column);
+    return column;
+}
+
+// A font list a few lines high: the page around it stays small enough for the screen.
+QListWidget* FontList(QWidget* group) {
+    auto* list = new QListWidget(group);
+    list->setMaximumHeight(140);
+    return list;
+}
+
 // A slider with its value label and the words at both ends.
 QSlider* AddSlider(QWidget* group, const char* name, int minimum, int maximum, std::string_view unit,
                    std::string_view low, std::string_view high) {
@@ -95,7 +112,11 @@ QPushButton* AddColourButton(QWidget* group, const char* name, std::string_view 
 void ShowColour(QPushButton* button, std::int32_t windowsColour) {
     button->setProperty(kColourProperty, windowsColour);
     QColor colour(windowsColour & 0xFF, (windowsColour >> 8) & 0xFF, (windowsColour >> 16) & 0xFF);
-    button->setStyleSheet(QStringLiteral("background-color: %1").arg(colour.name()));
+    // The caption in black on light colours and in white on dark ones, so that it stays readable.
+    const int brightness = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+    const QColor caption = brightness >= 128 ? Qt::black : Qt::white;
+    button->setStyleSheet(
+        QStringLiteral("background-color: %1; color: %2").arg(colour.name(), caption.name()));
 }
 
 std::int32_t ShownColour(const QPushButton* button) {
@@ -131,6 +152,8 @@ TSuperSettingsDialog::TSuperSettingsDialog(TSuperOptions& options, SuperSettings
     : QDialog(parent), m_options(options), m_services(std::move(services)), m_tabs(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("QOR Superlearning - Einstellungen"));
     auto* layout = new QVBoxLayout(this);
+    // Every tab's caption shows; the dialog is wide enough for them.
+    m_tabs->setUsesScrollButtons(false);
     layout->addWidget(m_tabs);
     BuildKlassisch();
     BuildAbgedreht();
@@ -168,7 +191,7 @@ void TSuperSettingsDialog::BuildKlassisch() {
     QWidget* page = Page(m_tabs, "klassisch");
     AddSlider(Group(page, " Überblendung "_cp), "sKlassik", 20, 500, "Schritte", "langsam", "schnell");
     auto* fonts = Group(page, " Schriftart ");
-    Add(fonts, new QListWidget(fonts), "lSchrift");
+    Add(fonts, FontList(fonts), "lSchrift");
     auto* extra = Group(page, " Optionen ");
     Add(extra, new QCheckBox(ToQString("Schwarz-Weiß"_cp), extra), "cbSchwarzWeiss");
     Add(extra, new QCheckBox(QStringLiteral("ohne Hintergrund"), extra), "cbOhneHintergrund");
@@ -190,24 +213,35 @@ void TSuperSettingsDialog::BuildAbgedreht() {
 void TSuperSettingsDialog::BuildTechnoOptik() {
     QWidget* page = Page(m_tabs, "techno - optik");
     auto* folder = Group(page, "Verzeichnis der Bilder:");
-    Add(folder, new QLineEdit(folder), "ePhotoDir");
-    auto* browse = Add(folder, new QPushButton(QStringLiteral("Durchsuchen..."), folder), "bPhotoBrowse");
+    auto* folderRow = new QWidget(folder);
+    auto* folderLayout = new QHBoxLayout(folderRow);
+    folderLayout->setContentsMargins(0, 0, 0, 0);
+    folder->layout()->addWidget(folderRow);
+    Add(folderRow, new QLineEdit(folderRow), "ePhotoDir");
+    auto* browse =
+        Add(folderRow, new QPushButton(QStringLiteral("Durchsuchen..."), folderRow), "bPhotoBrowse");
     connect(browse, &QPushButton::clicked, this, &TSuperSettingsDialog::BrowsePictures);
-    AddSlider(Group(page, "Transparenz: "), "sTransparenz", 0, 100, "Prozent", "", "");
-    auto* font = Group(page, "Schrift: ");
-    Add(font, new QListWidget(font), "lTechnoSchrift");
-    AddSlider(Group(page, "Rand: "), "sRand", 0, 200, "Pixel", "", "");
-    auto* effect = Group(page, "Effekt: ");
+    auto* columns = new QWidget(page);
+    auto* columnsLayout = new QHBoxLayout(columns);
+    columnsLayout->setContentsMargins(0, 0, 0, 0);
+    page->layout()->addWidget(columns);
+    QWidget* left = Column(columns);
+    QWidget* right = Column(columns);
+    AddSlider(Group(left, "Transparenz: "), "sTransparenz", 0, 100, "Prozent", "", "");
+    AddSlider(Group(left, "Rand: "), "sRand", 0, 200, "Pixel", "", "");
+    auto* font = Group(left, "Schrift: ");
+    Add(font, FontList(font), "lTechnoSchrift");
+    auto* effect = Group(right, "Effekt: ");
     auto* effects = Add(effect, new QComboBox(effect), "cEffekt");
     for (std::string_view item :
          std::initializer_list<std::string_view>{"Normal", "Schwarz 1", "Schwarz 2", "Weiß 1"_cp, "Weiß 2"_cp,
                                                  "Monochome ", "Monochrome Neg.", "Farbe", "Farbe Neg."})
         effects->addItem(ToQString(item));
-    auto* colours = Group(page, "Farben");
+    auto* colours = Group(right, "Farben");
     AddColourButton(colours, "bTechnoBGR", "Hintergrund:", "");
     AddColourButton(colours, "bTechnoText", "Schrift:", "");
     AddColourButton(colours, "bTechnoBMP", "Bilder:", "nur relevant in einem Farb-Modus");
-    auto* preview = Group(page, "Vorschau:");
+    auto* preview = Group(right, "Vorschau:");
     auto* area = Add(preview, new QLabel(preview), "pVorschau");
     area->setFixedSize(160, 100);
 

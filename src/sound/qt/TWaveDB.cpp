@@ -125,8 +125,12 @@ void TWaveDB::ShowCurrent() {
     // Setting the fields from the index must not write them back.
     const QSignalBlocker blockText(m_text);
     const QSignalBlocker blockPath(m_path);
-    m_text->setText(ToQString(m_base.CurrentText()));
-    m_path->setText(ToQString(m_base.CurrentPath()));
+    // Each keystroke in a field comes back here through the index: a text the field already shows
+    // keeps its caret.
+    if (const QString text = ToQString(m_base.CurrentText()); m_text->text() != text)
+        m_text->setText(text);
+    if (const QString path = ToQString(m_base.CurrentPath()); m_path->text() != path)
+        m_path->setText(path);
     bool resolves = m_services.resolve && !m_base.CurrentPath().empty() &&
                     !m_services.resolve(m_base.CurrentPath()).empty();
     m_play->setVisible(resolves);

@@ -4,6 +4,8 @@
 
 #include "platform/MediaCommands.h"
 
+#include <cstdint>
+
 namespace qor {
 
 class TSuperOptions;
@@ -14,6 +16,30 @@ public:
     virtual void Start() = 0;
     virtual void Advance() = 0;
     virtual void Stop() = 0;
+};
+
+// For the presentations that run frame by frame rather than pair by pair: asks the music to go
+// on (the next file once one has ended) about once a second, as the game does after each pair.
+class MusicPoll {
+public:
+    static constexpr int kIntervalMs = 1000;
+
+    explicit MusicPoll(StyleMusic* music) : m_music(music) {}
+    // Called as often as the presentation likes; the first call only starts the clock.
+    void Poll(std::int64_t now) {
+        if (!m_music)
+            return;
+        if (m_last < 0) {
+            m_last = now;
+        } else if (now - m_last >= kIntervalMs) {
+            m_last = now;
+            m_music->Advance();
+        }
+    }
+
+private:
+    StyleMusic* m_music;
+    std::int64_t m_last = -1;
 };
 
 // The music of the superlearning options through the multimedia command interface.

@@ -62,8 +62,10 @@ void TSeventies::Run() {
     else
         ShowBackground(OtherPage());
     m_screen.Present();
+    MusicPoll music(m_music);
     while (!m_stop) {
         Tick();
+        music.Poll(m_screen.Milliseconds());
         WaitProcessing(m_screen, kTick, [this] { return m_stop; });
     }
     m_screen.SetPageFolder(m_savedFolder);

@@ -134,8 +134,10 @@ void TTechnoStyle::Run() {
     m_current = RandomBelow(static_cast<int>(m_prepared.size()));
     m_next = OtherPicture(m_current);
     m_fpsStart = m_screen.Milliseconds();
+    MusicPoll music(m_music);
     while (!m_stop) {
         Frame();
+        music.Poll(m_screen.Milliseconds());
         m_screen.ProcessMessages();
         m_screen.Wait(kFrameWait);
     }

@@ -54,11 +54,15 @@ TEST_F(ListBoxWidgetTest, DefaultsOfThePublishedProperties) {
     TXListBox list;
     EXPECT_EQ(list.Typ(), ListenTyp::ltSelect);
     EXPECT_EQ(list.Color(), 0xFFFFFF);
-    EXPECT_EQ(list.FarbeAn(), 0xFFFF00);
+    EXPECT_EQ(list.FarbeAn(), 0x00FFFF); // #FFFF00 as a Windows colour (blue, green, red)
     EXPECT_EQ(list.FarbeAus(), 0);
     EXPECT_EQ(list.Selected(), -1);
     EXPECT_EQ(list.Topline(), 0);
     EXPECT_EQ(list.ItemHeight(), 20);
+    // The selected line is drawn in yellow: the first character's stem, as in the test below.
+    m_list.SetItems({"abc", "def"});
+    m_list.SetSelected(1);
+    EXPECT_EQ(Pixel(m_list.Render(), 9, 25).name(), QStringLiteral("#ffff00"));
 }
 
 TEST_F(ListBoxWidgetTest, TheHeightIsAlwaysWholeLines) {

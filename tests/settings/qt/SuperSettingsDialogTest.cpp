@@ -230,5 +230,27 @@ TEST_F(SuperSettingsDialogTest, ThePreviewFollowsTheTechnoControls) {
     EXPECT_EQ(dialog->PreviewMarkup().find("color=#0 top"), std::string::npos);
 }
 
+TEST_F(SuperSettingsDialogTest, ColourButtonCaptionsStandOutFromTheirColour) {
+    auto options = CreateOptions();
+    auto dialog = MakeDialog(*options);
+    dialog->show();
+    const auto brightness = [](QColor c) {
+        return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+    };
+    // The defaults: white and black, black, white and purple.
+    for (const char* name : {"bCarsonBGR", "bCarsonTXT", "bTechnoBGR", "bTechnoText", "bTechnoBMP"}) {
+        SCOPED_TRACE(name);
+        QPushButton* button = dialog->Control<QPushButton>(name);
+        const QImage image = button->grab().toImage();
+        const int fill = brightness(image.pixelColor(image.width() / 2, 3 * image.height() / 4 - 1));
+        // The caption lies in the button's middle: some of its pixels differ clearly from the fill.
+        int contrast = 0;
+        for (int y = image.height() / 3; y < 2 * image.height() / 3; ++y)
+            for (int x = image.width() / 4; x < 3 * image.width() / 4; ++x)
+                contrast = std::max(contrast, std::abs(brightness(image.pixelColor(x, y)) - fill));
+        EXPECT_GE(contrast, 100);
+    }
+}
+
 } // namespace
 } // namespace qor

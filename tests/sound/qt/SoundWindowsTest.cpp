@@ -130,6 +130,20 @@ TEST_F(WaveDBTest, ShowsTheCurrentEntryAndFollowsChanges) {
     EXPECT_TRUE(messages.Messages().empty());
 }
 
+TEST_F(WaveDBTest, TypingKeepsTheCaretWhereTheLearnerTypes) {
+    TWaveDB window(m_base, m_sender, m_services);
+    for (QLineEdit* field : {window.TextField(), window.PathField()}) {
+        SCOPED_TRACE(field == window.TextField() ? "Text" : "Datei");
+        field->setText("parler");
+        field->setCursorPosition(0);
+        test::TypeInto(field, "ab");
+        EXPECT_EQ(field->text(), "abparler");
+        EXPECT_EQ(field->cursorPosition(), 2);
+    }
+    EXPECT_EQ(m_base.CurrentText(), "abparler");
+    EXPECT_EQ(m_base.CurrentPath(), "abparler");
+}
+
 TEST_F(WaveDBTest, IncompleteEntryBlocksNavigationAndAdd) {
     test::MessageCapture messages;
     TWaveDB window(m_base, m_sender, m_services);

@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 #include "vocab/TBibliothek.h"
 #include "vocab/TVocAufgabe.h"
+#include "vocab/styles/StyleMusic.h"
 #include "vocab/styles/StyleScreen.h"
 
 #include <cstdint>
@@ -75,6 +76,17 @@ public:
 private:
     TXBitmap m_surface;
     std::multimap<std::int64_t, std::function<void()>> m_events;
+};
+
+// Background music that counts what the presentation asks of it.
+class CountingMusic : public StyleMusic {
+public:
+    void Start() override { ++started; }
+    void Advance() override { ++advanced; }
+    void Stop() override { ++stopped; }
+    int started = 0;
+    int advanced = 0;
+    int stopped = 0;
 };
 
 // A pick for the game that draws an entry with the five entries after it as wrong choices, as

@@ -16,16 +16,6 @@ namespace {
 
 using test::Voc;
 
-class CountingMusic : public StyleMusic {
-public:
-    void Start() override { ++started; }
-    void Advance() override { ++advanced; }
-    void Stop() override { ++stopped; }
-    int started = 0;
-    int advanced = 0;
-    int stopped = 0;
-};
-
 struct Recorded {
     std::string vokabel;
     int change;
@@ -70,7 +60,7 @@ protected:
     }
 
     test::FakeStyleScreen screen;
-    CountingMusic music;
+    test::CountingMusic music;
     FixedAdvanceFonts fonts;
     TBibliothek library;
     TVocEinstellungen settings;

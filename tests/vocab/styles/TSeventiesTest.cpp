@@ -100,5 +100,18 @@ TEST_F(SeventiesTest, MusicStartsAndStops) {
     EXPECT_EQ(music.log, "start stop");
 }
 
+TEST_F(SeventiesTest, MusicGoesOnFromFileToFile) {
+    test::CountingMusic music;
+    SuperItemSequence items(library, {kModusVorwaerts, 0, 1}, false, {});
+    TSeventies dd(screen, &music, fonts, items, settings, {});
+    screen.At(screen.now + 10000, [&] { dd.Stop(); });
+    dd.Run();
+    EXPECT_EQ(music.started, 1);
+    // Asked about once a second whether the file has ended, as the game asks after each pair.
+    EXPECT_GE(music.advanced, 9);
+    EXPECT_LE(music.advanced, 11);
+    EXPECT_EQ(music.stopped, 1);
+}
+
 } // namespace
 } // namespace qor

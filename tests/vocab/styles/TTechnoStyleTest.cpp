@@ -129,5 +129,20 @@ TEST_F(TechnoTest, RunsUntilAClickAndPlaysEachText) {
     EXPECT_EQ(played[2], "le chien.wav");
 }
 
+TEST_F(TechnoTest, MusicGoesOnFromFileToFile) {
+    test::CountingMusic music;
+    SuperItemSequence items(library, {kModusVorwaerts, 0, 1}, false, {});
+    settings.rand = 217; // a small picture strip: the frames cost little to draw
+    TTechnoStyle techno(screen, &music, fonts, items, settings, Reader(), {});
+    ASSERT_TRUE(techno.Create());
+    screen.At(screen.now + 5000, [&] { techno.Stop(); });
+    techno.Run();
+    EXPECT_EQ(music.started, 1);
+    // Asked about once a second whether the file has ended, as the game asks after each pair.
+    EXPECT_GE(music.advanced, 4);
+    EXPECT_LE(music.advanced, 6);
+    EXPECT_EQ(music.stopped, 1);
+}
+
 } // namespace
 } // namespace qor

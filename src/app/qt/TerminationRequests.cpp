@@ -14,14 +14,11 @@ namespace {
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The handler may only do what is safe in a signal handler: it writes one byte to a socket that
-// the event loop watches.
+// the event loop watches. The same signal often comes twice (to the process and to its group, as
+// `timeout` sends it); the second request finds the end under way.
 int g_pipe[2] = {-1, -1};
-volatile std::sig_atomic_t g_signalsSeen = 0;
 
 extern "C" void OnTerminationSignal(int number) {
-    if (g_signalsSeen != 0)
-        _exit(128 + number);
-    g_signalsSeen = 1;
     const char byte = static_cast<char>(number);
     [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);
 }

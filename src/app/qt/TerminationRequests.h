@@ -3,8 +3,6 @@
 // (a shutdown, `kill`, the terminal closing) and the desktop session ending. Each reaches the
 // user-interface thread as one call of `onRequest`; nobody can be asked then, so the program saves
 // everything without questions and exits.
-//
-// A second signal while the first is being handled ends the process at once.
 
 #include <QObject>
 #include <functional>

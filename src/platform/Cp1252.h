@@ -33,6 +33,7 @@ std::string UpperCp1252(std::string_view text);
 std::string LowerCp1252(std::string_view text);
 
 // Comparison that ignores case the way the program's names are compared: both sides in capitals.
+// It is no alphabetical order ("É" after "Z"); words are sorted with CompareCollated.
 bool SameTextInsensitive(std::string_view a, std::string_view b);
 int CompareTextInsensitive(std::string_view a, std::string_view b);
 bool StartsWithInsensitive(std::string_view text, std::string_view prefix);

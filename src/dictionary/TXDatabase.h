@@ -160,7 +160,10 @@ private:
     bool ReadFile(std::string_view path);
     bool WriteCurrentHalf(std::string_view path) const;
     bool ExportHalf(const std::string& base, std::string_view number) const;
-    void ImportHalf(const std::string& base, std::string_view number, int errorFlags);
+    // The four import files (1a, 1b, 2a, 2b) in Windows-1252; false, with a message, when one holds
+    // a character the dictionary cannot store.
+    static bool ReadImportFiles(const std::string& base, std::array<std::string, 4>& texts);
+    void ImportHalf(const std::string& words, const std::string& meanings, int errorFlags);
 
     std::array<Half, 2> m_halves;
     DictionaryDirection m_direction = DictionaryDirection::FrenchGerman;

@@ -1,6 +1,7 @@
 #include "dictionary/TXDatabase.h"
 
 #include "platform/AppMessage.h"
+#include "platform/Collation.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 
@@ -72,6 +73,7 @@ int TXDatabase::Wortart(int index) const {
 void TXDatabase::SetVokabel(int index, std::string_view text) {
     if (TXDBEintrag* entry = EntryAt(index)) {
         entry->Vokabel = text;
+        Current().order = Order::Unknown;
         Changed();
     }
 }
@@ -96,6 +98,7 @@ void TXDatabase::AddEntry(std::string_view word, std::string_view wordClass, std
     entry->Bedeutung = TrimEntryText(meaning);
     entry->Wortart = WordClassFromText(wordClass);
     Current().entries.push_back(std::move(entry));
+    Current().order = Order::Unknown;
     Current().modified = true;
 }
 
@@ -105,6 +108,7 @@ void TXDatabase::InsertEntry() {
     half.entries.insert(half.entries.begin() + static_cast<std::ptrdiff_t>(at),
                         std::make_unique<TXDBEintrag>());
     half.current = static_cast<int>(at);
+    half.order = Order::Unknown;
     Changed();
 }
 
@@ -131,6 +135,19 @@ bool TXDatabase::CurrentComplete() const {
         return false;
     }
     return true;
+}
+
+// In the order of the look-up, which the order of sorting refines. Removing entries keeps the order
+// of the rest, so only new and changed headwords make it unknown.
+bool TXDatabase::IsSorted(const Half& half) {
+    if (half.order == Order::Unknown) {
+        const auto& entries = half.entries;
+        const bool sorted = std::is_sorted(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+            return CompareCollated(a->Vokabel, b->Vokabel, CaseLevel::Ignored) < 0;
+        });
+        half.order = sorted ? Order::Sorted : Order::Unsorted;
+    }
+    return half.order == Order::Sorted;
 }
 
 void TXDatabase::EraseEntry(Half& half, std::size_t index) {
@@ -234,26 +251,43 @@ void TXDatabase::GotoEntry(std::string_view word, std::string_view meaning) {
 }
 
 int TXDatabase::FindIndex(std::string_view text, int wortart) const {
-    const auto& entries = Current().entries;
-    int count = static_cast<int>(entries.size());
+    const Half& half = Current();
+    const auto& entries = half.entries;
+    const int count = static_cast<int>(entries.size());
     if (text.empty() || count == 0)
         return -1;
+    auto compare = [text](const auto& entry) {
+        return CompareCollated(entry->Vokabel, text, CaseLevel::Ignored);
+    };
+    auto below = [&compare](const auto& entry) { return compare(entry) < 0; };
+    // The walk from the front stops at the first headword not below the text, or at the last entry.
+    // In a sorted half the headwords below the text all come first, so a binary search stops at
+    // the same place; an unsorted half is walked.
     int index = 0;
-    while (index < count - 1 &&
-           CompareTextInsensitive(entries[static_cast<std::size_t>(index)]->Vokabel, text) < 0)
-        ++index;
-    if (wortart < 0 || CompareTextInsensitive(entries[static_cast<std::size_t>(index)]->Vokabel, text) != 0)
-        return index;
-    // Among the headwords written exactly so, the first of the wanted class; the last entry of the
-    // half is examined too, so a class found only there is not missed.
+    if (IsSorted(half)) {
+        const auto notBelow = std::partition_point(entries.begin(), entries.end(), below);
+        index = std::min(static_cast<int>(notBelow - entries.begin()), count - 1);
+    } else {
+        while (index < count - 1 && below(entries[static_cast<std::size_t>(index)]))
+            ++index;
+    }
+    // Among the headwords that differ from the text in case at most, the one written exactly so,
+    // and of those the first of the wanted class: "Essen" is found beside "essen". Without one
+    // written so, the first of them stays. The last entry of the half is examined too, so a class
+    // found only there is not missed.
+    int exact = -1;
     for (int candidate = index; candidate < count; ++candidate) {
         const TXDBEintrag& entry = *entries[static_cast<std::size_t>(candidate)];
-        if (entry.Vokabel != text)
+        if (compare(entries[static_cast<std::size_t>(candidate)]) != 0)
             break;
-        if (entry.Wortart == wortart)
+        if (entry.Vokabel != text)
+            continue;
+        if (wortart < 0 || entry.Wortart == wortart)
             return candidate;
+        if (exact < 0)
+            exact = candidate;
     }
-    return index;
+    return exact >= 0 ? exact : index;
 }
 
 void TXDatabase::Locate(std::string_view text, int wortart) {

@@ -79,8 +79,9 @@ public:
     std::string_view DirectionName() const;      // "Deutsch-Französisch" / "Französisch-Deutsch"
     std::string_view ShortDirectionName() const; // "Deutsch-F" / "Französisch-D"
     void GotoEntry(std::string_view word, std::string_view meaning);
-    // The incremental look-up: the first headword not below `text` (ignoring case) becomes current,
-    // and the result list shows up to nine entries around it.
+    // The incremental look-up: the first headword not below `text` (CompareCollated, ignoring case)
+    // becomes current, or among those equal to it but for case the one written exactly so (with the
+    // word class when one is given); the result list shows up to nine entries around it.
     void Locate(std::string_view text, int wortart = -1);
     // The same look-up without changing anything; -1 for an empty text or half.
     int FindIndex(std::string_view text, int wortart = -1) const;
@@ -131,8 +132,12 @@ public:
     const std::string& SavedPath(DictionaryDirection direction) const { return HalfOf(direction).savedPath; }
 
 private:
+    enum class Order { Unknown, Sorted, Unsorted };
     struct Half {
         std::vector<std::unique_ptr<TXDBEintrag>> entries;
+        // Whether the headwords are in order, as far as it is known: a new or changed headword
+        // makes it unknown again, and the next look-up finds out.
+        mutable Order order = Order::Sorted;
         int current = 0;
         bool modified = false;
         std::string path;
@@ -156,9 +161,13 @@ private:
     void ForgetResult(const TXDBEintrag* entry);
     void ForgetResultsOf(const Half& half);
     void EraseEntry(Half& half, std::size_t index);
+    static bool IsSorted(const Half& half);
     bool ReadFile(std::string_view path);
     bool ExportHalf(const std::string& base, std::string_view number) const;
-    void ImportHalf(const std::string& base, std::string_view number, int errorFlags);
+    // The four import files (1a, 1b, 2a, 2b) in Windows-1252; false, with a message, when one holds
+    // a character the dictionary cannot store.
+    static bool ReadImportFiles(const std::string& base, std::array<std::string, 4>& texts);
+    void ImportHalf(const std::string& words, const std::string& meanings, int errorFlags);
 
     std::array<Half, 2> m_halves;
     DictionaryDirection m_direction = DictionaryDirection::FrenchGerman;

@@ -2,6 +2,7 @@
 #include "dictionary/TXDatabase.h"
 #include "platform/AppMessage.h"
 #include "platform/Cp1252.h"
+#include "platform/FileText.h"
 #include "platform/MessagePresenter.h"
 #include "platform/WinPath.h"
 #include "platform/Zlib.h"
@@ -49,7 +50,14 @@ bool TXDatabase::ReadFile(std::string_view path) {
             return false;
         entries = ParseDictionaryContent(content);
     } else {
-        entries = ParseTextDictionary(bytes);
+        // A text dictionary may come back from another editor as UTF-8 or UTF-16; one with a
+        // character the dictionary cannot hold adds nothing.
+        const Cp1252FileText text = Cp1252FromFileBytes(bytes);
+        if (text.unconvertibleLine > 0) {
+            ShowAppMessage(UnconvertibleCharacterMessage(path, text.unconvertibleLine), kMbIconError);
+            return true;
+        }
+        entries = ParseTextDictionary(text.text);
     }
     for (const DictionaryFileEntry& entry : entries)
         AddEntry(entry.word, entry.wordClass, entry.meaning);
@@ -161,12 +169,23 @@ void TXDatabase::ExportText(DictionaryDialogs& dialogs) {
         ShowAppMessage("Dateien konnten nicht exportiert werden!", kMbIconError);
 }
 
-void TXDatabase::ImportHalf(const std::string& base, std::string_view number, int errorFlags) {
-    std::string words;
-    std::string meanings;
-    std::string stem = base + std::string(number);
-    ReadWholeFile(stem + "a.txt", words);
-    ReadWholeFile(stem + "b.txt", meanings);
+bool TXDatabase::ReadImportFiles(const std::string& base, std::array<std::string, 4>& texts) {
+    constexpr std::array<std::string_view, 4> kNames = {"1a.txt", "1b.txt", "2a.txt", "2b.txt"};
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        const std::string file = base + std::string(kNames[i]);
+        std::string bytes;
+        ReadWholeFile(file, bytes);
+        Cp1252FileText text = Cp1252FromFileBytes(bytes);
+        if (text.unconvertibleLine > 0) {
+            ShowAppMessage(UnconvertibleCharacterMessage(file, text.unconvertibleLine), kMbIconError);
+            return false;
+        }
+        texts[i] = std::move(text.text);
+    }
+    return true;
+}
+
+void TXDatabase::ImportHalf(const std::string& words, const std::string& meanings, int errorFlags) {
     std::vector<std::string_view> wordLines = SplitTextLines(words);
     std::vector<std::string_view> meaningLines = SplitTextLines(meanings);
     std::size_t lines = std::min(wordLines.size(), meaningLines.size());
@@ -191,16 +210,21 @@ void TXDatabase::ImportText(DictionaryDialogs& dialogs) {
             return;
         }
     }
+    // All four are read and converted before anything is deleted: a file that cannot be converted
+    // leaves both halves as they are, and the learner is not asked about a deletion that will not come.
+    std::array<std::string, 4> texts;
+    if (!ReadImportFiles(base, texts))
+        return;
     if (ShowAppMessage("Importieren des Wörterbuchs löscht das aktuelle!"_cp, kMbOkCancel) != kIdOk)
         return;
     Select(DictionaryDirection::FrenchGerman);
     Notify();
     DeleteAll();
-    ImportHalf(base, "1", kMbOk);
+    ImportHalf(texts[0], texts[1], kMbOk);
     Select(DictionaryDirection::GermanFrench);
     Notify();
     DeleteAll();
-    ImportHalf(base, "2", kMbOkCancel);
+    ImportHalf(texts[2], texts[3], kMbOkCancel);
     ShowAppMessage("Dateien wurden importiert.", 0);
 }
 

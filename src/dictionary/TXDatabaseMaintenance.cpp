@@ -1,5 +1,6 @@
 #include "dictionary/TXDatabase.h"
 #include "platform/AppMessage.h"
+#include "platform/Collation.h"
 #include "platform/Cp1252.h"
 
 #include <algorithm>
@@ -10,9 +11,11 @@ void TXDatabase::Sort() {
     auto& entries = Current().entries;
     if (entries.size() < 2)
         return;
+    // Equal headwords (other word classes) keep their order, so a sorted half stays as it is.
     std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return CompareTextInsensitive(a->Vokabel, b->Vokabel) < 0;
+        return CompareCollated(a->Vokabel, b->Vokabel) < 0;
     });
+    Current().order = Order::Sorted;
     Changed();
 }
 

@@ -122,12 +122,12 @@ void TVocEditorCore::FileSaveAs() {
 }
 
 // The menu item reads "&1 " + file name. It asks before a changed library is replaced, as opening
-// a file does: the learner's changes are never dropped without a question.
+// a file does: the learner's changes are never dropped without a question. Loading with replace
+// clears the library itself, and leaves it alone when the file is refused.
 void TVocEditorCore::OpenRecentFile(std::string_view caption) {
     const std::string file = caption.size() > 3 ? std::string(caption.substr(3)) : std::string();
     if (file.empty() || !ConfirmLeavingLibrary(kLeaveQuestion))
         return;
-    m_library.Clear(BlankLine::Keep);
     m_library.Load(file, LoadMode::Replace);
     SelectEntry(0);
     ShowFileName();

@@ -24,7 +24,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Length of a well-formed UTF-8 sequence at `i` and its code point; 0 when the bytes are not one.
+} // namespace
+
 std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
     auto b = static_cast<unsigned char>(text[i]);
     std::size_t length = 0;
@@ -53,8 +54,6 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
         return 0;
     return length;
 }
-
-} // namespace
 
 char32_t CodePointFromCp1252(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0)

@@ -20,6 +20,10 @@ int Cp1252FromCodePoint(char32_t codePoint);
 
 std::string Utf8FromCp1252(std::string_view text);
 
+// Length of a well-formed UTF-8 sequence at `i` (two to four bytes) and its code point; 0 when the
+// bytes there are not one (also for a single ASCII byte).
+std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& codePoint);
+
 // Characters without a Windows-1252 byte become '?'; `lossless` (when given) tells whether any did.
 // Malformed UTF-8 bytes are taken as Windows-1252 bytes, so a file that is already Windows-1252 survives.
 std::string Cp1252FromUtf8(std::string_view text, bool* lossless = nullptr);
@@ -33,6 +37,7 @@ std::string UpperCp1252(std::string_view text);
 std::string LowerCp1252(std::string_view text);
 
 // Comparison that ignores case the way the program's names are compared: both sides in capitals.
+// It is no alphabetical order ("É" after "Z"); words are sorted with CompareCollated.
 bool SameTextInsensitive(std::string_view a, std::string_view b);
 int CompareTextInsensitive(std::string_view a, std::string_view b);
 bool StartsWithInsensitive(std::string_view text, std::string_view prefix);

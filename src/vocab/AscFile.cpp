@@ -41,6 +41,12 @@ bool ReadEntry(TextLines& lines, TVokabel& entry) {
     return true;
 }
 
+// Many editors end a file with a line break of their own after the last line: one empty line
+// there is no entry and no damage.
+bool IsOneEmptyLine(std::string_view rest) {
+    return rest == "\r\n" || rest == "\n" || rest == "\r";
+}
+
 } // namespace
 
 std::string_view TextLines::Next() {
@@ -62,7 +68,7 @@ std::string_view TextLines::Next() {
 AscContent ParseAsc(std::string_view bytes) {
     AscContent content;
     TextLines lines(bytes);
-    while (!lines.AtEnd()) {
+    while (!lines.AtEnd() && !IsOneEmptyLine(lines.Rest())) {
         TVokabel entry;
         if (!ReadEntry(lines, entry)) {
             content.damaged = true;

@@ -3,10 +3,12 @@
 //   Vokabel, Bedeutung0, Bedeutung1, Kontext0, KtxDazu0, Kontext1, KtxDazu1, Wortart, Deutsch,
 //   Schwierigkeit (flags "-1"/"0", numbers in decimal)
 // The reader also accepts what older editors left behind: a ".wav" line before the first meaning
-// and a context sentence that slipped one line down (see ParseAsc).
+// and a context sentence that slipped one line down (see ParseAsc), and what today's editors
+// leave: one empty line at the end of the file.
 
 #include "vocab/TVokabel.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,8 @@ public:
     bool AtEnd() const { return m_position >= m_bytes.size(); }
     // The next line; at the end an empty one (as reading past the end of a text file gives).
     std::string_view Next();
+    // What has not been read yet.
+    std::string_view Rest() const { return m_bytes.substr(std::min(m_position, m_bytes.size())); }
 
 private:
     std::string_view m_bytes;

@@ -57,13 +57,16 @@ public:
 
     // [Whole library]
     void Clear(BlankLine blankLine);
-    // Messages for a missing or damaged file; false when it could not be opened.
+    // Messages for a missing or damaged file; false when it could not be opened. A file saved as
+    // UTF-8 or UTF-16 is converted; one with a character outside Windows-1252 is refused (with its
+    // line) and the library stays as it was.
     bool Load(std::string_view file, LoadMode mode);
     // An empty name saves to the current file. A failure says so and keeps the changed flag.
     bool Save(std::string_view file = {});
     // The .asc text that Save writes.
     std::string AscText() const;
-    // `layout` lists the columns ("Vokabel, Bedeutung, Kontext"); always replaces the library.
+    // `layout` lists the columns ("Vokabel, Bedeutung, Kontext"); replaces the library unless the
+    // file is refused as Load refuses it.
     bool Import(std::string_view file, std::string_view layout, std::string_view separator);
     // Entries from at most five random .asc files below `folder` (the last folder when empty).
     void LoadRandomArea(std::string_view folder);

@@ -1,6 +1,7 @@
 // Reading and writing the library: .asc files, imported text and the random area library.
 #include "platform/AppMessage.h"
 #include "platform/Cp1252.h"
+#include "platform/FileText.h"
 #include "platform/Random.h"
 #include "platform/WinPath.h"
 #include "vocab/AscFile.h"
@@ -30,17 +31,27 @@ std::string_view SaveFailedMessage() {
     return "Fehler beim Speichern der Bibliothek - \rMedium ist voll oder schreibgeschützt!?!"_cp;
 }
 
-// The whole file, or a message and nothing.
-bool ReadLibraryFile(std::string_view file, std::string& contents) {
+enum class FileRead { Read, Failed, Unconvertible };
+
+// The whole file in Windows-1252 (converted from UTF-8 or UTF-16 when saved so), or a message and
+// nothing.
+FileRead ReadLibraryFile(std::string_view file, std::string& contents) {
     if (!FileExists(file)) {
         ShowAppMessage(NotFoundMessage(), kMbIconError);
-        return false;
+        return FileRead::Failed;
     }
-    if (!ReadWholeFile(file, contents)) {
+    std::string bytes;
+    if (!ReadWholeFile(file, bytes)) {
         ShowAppMessage(OpenFailedMessage(), kMbIconError);
-        return false;
+        return FileRead::Failed;
     }
-    return true;
+    Cp1252FileText converted = Cp1252FromFileBytes(bytes);
+    if (converted.unconvertibleLine > 0) {
+        ShowAppMessage(UnconvertibleCharacterMessage(file, converted.unconvertibleLine), kMbIconError);
+        return FileRead::Unconvertible;
+    }
+    contents = std::move(converted.text);
+    return FileRead::Read;
 }
 
 bool IsAscFile(const std::filesystem::path& path) {
@@ -72,11 +83,16 @@ void TBibliothek::FinishReading(std::string_view file) {
     m_changed = false;
 }
 
+// A file that holds a character the library cannot store leaves the library as it was; one that
+// cannot be opened still costs a library being replaced its entries.
 bool TBibliothek::Load(std::string_view file, LoadMode mode) {
+    std::string contents;
+    const FileRead read = ReadLibraryFile(file, contents);
+    if (read == FileRead::Unconvertible)
+        return false;
     if (mode == LoadMode::Replace)
         Clear(BlankLine::Keep);
-    std::string contents;
-    if (!ReadLibraryFile(file, contents))
+    if (read == FileRead::Failed)
         return false;
 
     AscContent content = ParseAsc(contents);
@@ -105,9 +121,12 @@ bool TBibliothek::Save(std::string_view file) {
 }
 
 bool TBibliothek::Import(std::string_view file, std::string_view layout, std::string_view separator) {
-    Clear(BlankLine::Keep);
     std::string contents;
-    if (!ReadLibraryFile(file, contents))
+    const FileRead read = ReadLibraryFile(file, contents);
+    if (read == FileRead::Unconvertible)
+        return false;
+    Clear(BlankLine::Keep);
+    if (read == FileRead::Failed)
         return false;
     DropTrailingBlank();
     for (TVokabel& entry : ImportText(contents, layout, separator))

@@ -1,6 +1,7 @@
 // What the editor and the query do to the library as a whole: sort, shuffle, duplicates, reversed
 // copies, search, the shown name and the learner's scores.
 #include "platform/AppMessage.h"
+#include "platform/Collation.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "users/TXUserBase.h"
@@ -64,9 +65,9 @@ void QuickSort(std::vector<TVokabel>& entries, std::vector<std::string>& keys, i
         int j = right;
         const std::string pivot = keys[(left + right) / 2 - offset];
         do {
-            while (vocab::CompareCollated(keys[i - offset], pivot) < 0)
+            while (CompareCollated(keys[i - offset], pivot) < 0)
                 ++i;
-            while (vocab::CompareCollated(keys[j - offset], pivot) > 0)
+            while (CompareCollated(keys[j - offset], pivot) > 0)
                 --j;
             if (i <= j) {
                 std::swap(entries[i], entries[j]);

@@ -13,58 +13,6 @@ bool IsTrimmed(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-// The plain capital a Windows-1252 letter sorts with ('é' → 'E'); other bytes as their capital.
-char BaseLetter(char c) {
-    switch (static_cast<unsigned char>(UpperCp1252(c))) {
-    case 0xC0:
-    case 0xC1:
-    case 0xC2:
-    case 0xC3:
-    case 0xC4:
-    case 0xC5:
-        return 'A';
-    case 0xC7:
-        return 'C';
-    case 0xC8:
-    case 0xC9:
-    case 0xCA:
-    case 0xCB:
-        return 'E';
-    case 0xCC:
-    case 0xCD:
-    case 0xCE:
-    case 0xCF:
-        return 'I';
-    case 0xD1:
-        return 'N';
-    case 0xD2:
-    case 0xD3:
-    case 0xD4:
-    case 0xD5:
-    case 0xD6:
-    case 0xD8:
-        return 'O';
-    case 0xD9:
-    case 0xDA:
-    case 0xDB:
-    case 0xDC:
-        return 'U';
-    case 0xDD:
-    case 0x9F:
-        return 'Y';
-    case 0x8C:
-        return 'O'; // Œ
-    case 0x8A:
-        return 'S'; // Š
-    case 0x8E:
-        return 'Z'; // Ž
-    case 0xDF:
-        return 'S'; // ß
-    default:
-        return UpperCp1252(c);
-    }
-}
-
 } // namespace
 
 std::string TrimRight(std::string_view text) {
@@ -143,19 +91,6 @@ std::string CollapseDoubleBlanks(std::string_view text) {
         result += c;
     }
     return result;
-}
-
-int CompareCollated(std::string_view a, std::string_view b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto left = static_cast<unsigned char>(BaseLetter(a[i]));
-        const auto right = static_cast<unsigned char>(BaseLetter(b[i]));
-        if (left != right)
-            return left < right ? -1 : 1;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    return CompareTextInsensitive(a, b);
 }
 
 bool ParseDecimal(std::string_view text, int& value) {

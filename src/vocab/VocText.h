@@ -29,10 +29,6 @@ std::string JoinTrimmedParts(std::string_view text, char separator);
 // Reduces every run of blanks to one blank.
 std::string CollapseDoubleBlanks(std::string_view text);
 
-// The order in which the library sorts: letters with accents next to their plain letter, case
-// ignored; texts that differ only there are ordered by their capitals, so the order is total.
-int CompareCollated(std::string_view a, std::string_view b);
-
 // A decimal number as the file readers accept it: leading blanks, an optional sign, digits and
 // nothing after them. False for anything else (and for numbers that do not fit an int).
 bool ParseDecimal(std::string_view text, int& value);

@@ -2,6 +2,7 @@
 
 #include "DictionaryTestSupport.h"
 #include "platform/Cp1252.h"
+#include "platform/FileText.h"
 #include "platform/Zlib.h"
 
 #include <gtest/gtest.h>
@@ -190,6 +191,35 @@ TEST_F(DictionaryLoadTest, CapitalExtensionIsReadAsText) {
     ASSERT_EQ(m_database.Count(), 1);
     EXPECT_EQ(m_database.Vokabel(0), "maison");
     EXPECT_EQ(m_database.Wortart(0), 2);
+}
+
+TEST_F(DictionaryLoadTest, TextDictionariesFromOtherEditorsAreConverted) {
+    const std::string utf8 = "Stra\xC3\x9F"
+                             "e\r\n1\r\nrue\r\n";
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"UTF-8", utf8},
+        {"UTF-8 with mark", "\xEF\xBB\xBF" + utf8},
+        {"UTF-16 LE", "\xFF\xFES\0t\0r\0a\0\xDF\0"
+                      "e\0\r\0\n\0"
+                      "1\0\r\0\n\0r\0u\0e\0"s},
+    };
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        TXDatabase database;
+        database.Load(MakeFile("f_d.txt", bytes));
+        EXPECT_EQ(Words(database), std::vector<std::string>{"Stra\xDF"
+                                                            "e"});
+        EXPECT_EQ(database.Bedeutung(0), "rue");
+        EXPECT_TRUE(m_messages.Messages().empty());
+    }
+    // A character the dictionary cannot hold, in line 3: nothing is added.
+    m_database.AddEntry("da", "1", "there");
+    const std::string path = MakeFile("f_d.txt", utf8 + "miasto\r\n1\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n");
+    m_database.Load(path);
+    EXPECT_EQ(Words(m_database), std::vector<std::string>{"da"});
+    ASSERT_EQ(m_messages.Messages().size(), 1u);
+    EXPECT_EQ(m_messages.Messages()[0].text, UnconvertibleCharacterMessage(path, 6));
+    EXPECT_EQ(m_messages.Messages()[0].flags, 16);
 }
 
 TEST_F(DictionaryLoadTest, BadFilesLeaveTheHalfAsItWasAndSaySo) {

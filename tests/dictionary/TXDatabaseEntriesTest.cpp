@@ -1,4 +1,5 @@
 #include "DictionaryTestSupport.h"
+#include "platform/Collation.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 
@@ -195,13 +196,13 @@ TEST_F(DictionaryEntriesTest, LocateFindsTheFirstHeadwordNotBelowTheText) {
         int index;
     };
     const std::vector<Case> cases = {
-        {"a", -1, 0},     {"MAISON", -1, 2}, // ignoring case: the first of the three
-        {"maison", 3, 3},                    // written exactly so, with the class
-        {"maison", 2, 2},                    // no such class: the first equal headword
-        {"MAISON", 3, 2},                    // equal only ignoring case: no class search
-        {"Maison", 1, 2},                    // the class search stops at the first headword written otherwise
-        {"mais", -1, 2},  {"p", -1, 5},      {"zzz", -1, 11}, // nothing above: the last entry
-        {"zut", 6, 11},                                       // the class is found on the last entry too
+        {"a", -1, 0},      {"MAISON", -1, 2}, // ignoring case: the first of the three
+        {"maison", 3, 3},                     // written exactly so, with the class
+        {"maison", 2, 2},                     // no such class: the first written so
+        {"MAISON", 3, 2},                     // none written so: the first of the three
+        {"Maison", 1, 4},                     // the one written so, beside the others
+        {"Maison", -1, 4}, {"mais", -1, 2},   {"p", -1, 5}, {"zzz", -1, 11}, // nothing above: the last entry
+        {"zut", 6, 11}, // the class is found on the last entry too
         {"zut", 4, 10},
     };
     for (const Case& c : cases) {
@@ -213,6 +214,88 @@ TEST_F(DictionaryEntriesTest, LocateFindsTheFirstHeadwordNotBelowTheText) {
         EXPECT_EQ(m_database.Result(m_database.ResultPosition()).Vokabel, m_database.Vokabel());
     }
     EXPECT_EQ(m_database.FindIndex(""), -1);
+}
+
+TEST_F(DictionaryEntriesTest, LocateFindsAccentedHeadwordsBesideTheirLetters) {
+    Fill({{"est", 1, "Osten"},
+          {"\xE9t\xE9", 1, "Sommer"},
+          {"\xE9tude", 1, "Studie"},
+          {"\x9Cuf", 1, "Ei"},
+          {"Stra\xDF"
+           "e",
+           1, "rue"},
+          {"Zug", 1, "train"},
+          {"z\xFCgig", 3, "rapide"}});
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"\xE9t\xE9", 1},
+        {"ete", 1},
+        {"\xC9T\xC9", 1},
+        {"\xE9tude", 2},
+        {"oeuf", 3},
+        {"\x9Cuf", 3},
+        {"Strasse", 4},
+        {"stra\xDF"
+         "e",
+         4},
+        {"Stra\xDF"
+         "e",
+         4},
+        {"zug", 5},
+        {"z\xFCgig", 6},
+        {"zz", 6},
+    };
+    for (const auto& [text, index] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(m_database.FindIndex(text), index);
+    }
+}
+
+// The look-up walks from the front; where the half is sorted a binary search must stop at the
+// same entry, and where it is not (or no longer is) the walk must still be taken.
+TEST_F(DictionaryEntriesTest, FindIndexStopsWhereTheWalkFromTheFrontStops) {
+    const std::vector<std::string> words = {"b", "a", "c", "c", "b", "\xE9t\xE9", "E", "e", "z", "a"};
+    std::vector<Row> rows;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        rows.push_back({words[i], static_cast<int>(i % 3) + 1, "x"});
+    Fill(rows);
+    auto walk = [this](const std::string& text, int wortart) {
+        auto compare = [&text](const std::string& word) {
+            return CompareCollated(word, text, CaseLevel::Ignored);
+        };
+        int index = 0;
+        while (index < m_database.Count() - 1 && compare(m_database.Vokabel(index)) < 0)
+            ++index;
+        int exact = -1;
+        for (int i = index; i < m_database.Count() && compare(m_database.Vokabel(i)) == 0; ++i) {
+            if (m_database.Vokabel(i) == text && (wortart < 0 || m_database.Wortart(i) == wortart))
+                return i;
+            if (m_database.Vokabel(i) == text && exact < 0)
+                exact = i;
+        }
+        return exact >= 0 ? exact : index;
+    };
+    const std::vector<std::string> texts = {"a", "b",   "bb",        "c", "d",  "e",
+                                            "E", "ete", "\xE9t\xE9", "z", "zz", "0"};
+    auto compareAll = [&](const char* state) {
+        for (const std::string& text : texts)
+            for (int wortart : {-1, 1, 2, 3}) {
+                SCOPED_TRACE(std::string(state) + " '" + text + "' " + std::to_string(wortart));
+                EXPECT_EQ(m_database.FindIndex(text, wortart), walk(text, wortart));
+            }
+    };
+    compareAll("unsorted");
+    EXPECT_EQ(m_database.FindIndex("b"), 0); // the first entry is not below "b": a binary search says 2
+    m_database.Sort();
+    compareAll("sorted");
+    m_database.SetVokabel(3, "zzz");
+    compareAll("changed");
+    m_database.Sort();
+    m_database.Last();
+    m_database.InsertEntry();
+    compareAll("inserted");
+    m_database.Sort();
+    m_database.AddEntry("a", "1", "y");
+    compareAll("appended");
 }
 
 TEST_F(DictionaryEntriesTest, LocateShowsNineRowsAroundTheEntry) {

@@ -1,5 +1,6 @@
 #include "DictionaryTestSupport.h"
 #include "platform/Cp1252.h"
+#include "platform/FileText.h"
 
 #include <gtest/gtest.h>
 
@@ -31,11 +32,11 @@ TEST_F(DictionaryMaintenanceTest, SortIgnoresCaseAndKeepsTheCurrentIndex) {
     m_database.Next();
     ChangeCounter changes(m_database);
     m_database.Sort();
-    // Windows-1252 capitals compared by code: accented letters after 'Z'.
-    EXPECT_EQ(Words(m_database), (std::vector<std::string>{"Avion", "avoir", "table", "Zut",
+    // Accented letters beside their plain letters, case only between otherwise equal texts.
+    EXPECT_EQ(Words(m_database), (std::vector<std::string>{"Avion", "avoir",
                                                            "\xC9"
                                                            "cole",
-                                                           "\xE9t\xE9"}));
+                                                           "\xE9t\xE9", "table", "Zut"}));
     EXPECT_EQ(m_database.CurrentIndex(), 1);
     EXPECT_EQ(changes.count, 1);
 
@@ -243,6 +244,44 @@ TEST_F(DictionaryMaintenanceTest, ImportRefusesMissingFilesAndStopsAtBadLines) {
     EXPECT_EQ(m_messages.Messages()[1].flags, 48);
     EXPECT_EQ(m_messages.Messages()[2].text, "Fehler beim Import");
     EXPECT_EQ(m_messages.Messages()[2].flags, 1);
+}
+
+TEST_F(DictionaryMaintenanceTest, ImportConvertsFilesFromOtherEditorsAndRefusesBeforeDeleting) {
+    TempFolder folder;
+    const std::string base = ProgramPathOf(folder.Path()) + "/wb_";
+    const std::string mark = "\xEF\xBB\xBF";
+    folder.MakeFile("wb_1a.txt", mark + "1\tStra\xC3\x9F"
+                                        "e\r\n");
+    folder.MakeFile("wb_1b.txt", mark + "rue\r\n");
+    folder.MakeFile("wb_2a.txt", "1\true\r\n");
+    folder.MakeFile("wb_2b.txt", mark + "Stra\xC3\x9F"
+                                        "e\r\n");
+    Fill({{"alt", 1, "old"}});
+    ListedDialogs dialogs;
+    m_messages.Answer(kIdOk);
+    dialogs.Answer(base + "1a.txt");
+    m_database.ImportText(dialogs);
+    EXPECT_EQ(m_messages.Texts(), (std::vector<std::string>{kImportQuestion, "Dateien wurden importiert."}));
+    EXPECT_EQ(Words(m_database), std::vector<std::string>{"rue"});
+    EXPECT_EQ(m_database.Bedeutung(0), "Stra\xDF"
+                                       "e");
+    m_database.SetDirection(DictionaryDirection::FrenchGerman);
+    EXPECT_EQ(Words(m_database), std::vector<std::string>{"Stra\xDF"
+                                                          "e"});
+
+    // Line 2 of the last file holds a character outside Windows-1252: both halves stay.
+    folder.MakeFile("wb_2b.txt", mark + "Stra\xC3\x9F"
+                                        "e\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n");
+    m_messages.Clear();
+    dialogs.Answer(base + "1a.txt");
+    m_database.ImportText(dialogs);
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>{UnconvertibleCharacterMessage(base + "2b.txt", 2)});
+    EXPECT_EQ(m_messages.Messages()[0].flags, kMbIconError);
+    EXPECT_EQ(Words(m_database), std::vector<std::string>{"Stra\xDF"
+                                                          "e"});
+    m_database.SetDirection(DictionaryDirection::GermanFrench);
+    EXPECT_EQ(Words(m_database), std::vector<std::string>{"rue"});
 }
 
 class DictionarySaveTest : public DictionaryMaintenanceTest {

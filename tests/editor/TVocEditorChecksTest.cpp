@@ -114,6 +114,46 @@ TEST_F(EditorChecksTest, KontrollierenAddsMissingWords) {
     EXPECT_EQ(dictionary.Bedeutung(0), std::string("Baum; Gehölz"_cp));
 }
 
+// Headwords with accents and capitals, in the dictionary's order, are found by both checks.
+TEST_F(EditorChecksTest, BothChecksFindAccentedHeadwordsInTheSortedDictionary) {
+    for (DictionaryDirection half : {DictionaryDirection::GermanFrench, DictionaryDirection::FrenchGerman}) {
+        dictionary.SetDirection(half);
+        dictionary.DeleteAll();
+    }
+    FillHalf(
+        dictionary, DictionaryDirection::FrenchGerman,
+        {{"abricot", 1, "Aprikose"}, {"\xE9t\xE9", 1, "Sommer"}, {"\xEAtre", 2, "sein"}, {"zoo", 1, "Zoo"}});
+    FillHalf(dictionary, DictionaryDirection::GermanFrench,
+             {{"essen", 2, "manger"},
+              {"Essen", 1, "repas"},
+              {"Stra\xDF"
+               "e",
+               1, "rue"},
+              {"\xDC"
+               "bung",
+               1, "exercice"},
+              {"Zug", 1, "train"}});
+    const std::vector<EntryRow> entries = {{"\xE9t\xE9", "Sommer"},
+                                           {"\xEAtre", "sein", 1},
+                                           {"zoo", "Zoo"},
+                                           {"Essen", "repas", 0, true},
+                                           {"essen", "manger", 1, true},
+                                           {"Stra\xDF"
+                                            "e",
+                                            "rue", 0, true},
+                                           {"\xDC"
+                                            "bung",
+                                            "exercice", 0, true},
+                                           {"Zug", "train", 0, true}};
+    for (bool express : {false, true}) {
+        SCOPED_TRACE(express ? "XPress-Kontrolle" : "Kontrollieren");
+        TVocEditorCore& core = Core(entries);
+        messages.Clear();
+        express ? core.XPressKontrolle() : core.Kontrollieren();
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{kFinished});
+    }
+}
+
 TEST_F(EditorChecksTest, KontrollierenTakesTheDictionaryMeaningForAQuestionMark) {
     TVocEditorCore& core = Core({{"maison", "?"}});
     core.Kontrollieren();

@@ -1,6 +1,7 @@
 #include "editor/EditorFakes.h"
 #include "editor/TVocEditorCore.h"
 #include "platform/Cp1252.h"
+#include "platform/FileText.h"
 #include "platform/MessageCapture.h"
 #include "platform/WinPath.h"
 #include "settings/MemoryRegistry.h"
@@ -171,6 +172,26 @@ TEST_F(EditorFilesTest, SaveAsProposesTheNameAndRecentFilesReopen) {
     EXPECT_EQ(library.FileName(), first);
     core->OpenRecentFile("&3 ");
     EXPECT_EQ(library.FileName(), first);
+}
+
+// Files saved by other editors: the assistant's import converts UTF-8, and a recent file with a
+// character outside Windows-1252 leaves the library as it was.
+TEST_F(EditorFilesTest, FilesFromOtherEditorsAreConvertedOrRefusedWholly) {
+    const std::string file = folder.Touch("import/utf8.txt", "\xEF\xBB\xBFrue;Stra\xC3\x9F"
+                                                             "e\r\n");
+    dialogs.importAnswer = ImportSettings{"Semikolon [;]", "Vokabel, Bedeutung", ""};
+    dialogs.open.answers.push_back(file);
+    core->Importieren();
+    EXPECT_EQ(library.Vokabel(0), "rue");
+    EXPECT_EQ(library.Bedeutung(0, 0), "Stra\xDF"
+                                       "e");
+
+    const std::string polish =
+        folder.Touch("polnisch.asc", AscEntry("miasto", "\xC5\x81\xC3\xB3\x64\xC5\xBA"));
+    core->OpenRecentFile("&1 " + polish);
+    EXPECT_EQ(library.Vokabel(0), "rue");
+    EXPECT_EQ(library.FileName(), file);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{UnconvertibleCharacterMessage(polish, 2)});
 }
 
 TEST_F(EditorFilesTest, ImportUsesTheAssistantsSeparator) {

@@ -137,9 +137,9 @@ TEST_F(FreedictConverterTest, GermanHeadwordsGetNoGenderMark) {
     WriteDictionary(kGermanFrench);
     ASSERT_TRUE(Convert(HeadwordLanguage::German)) << m_error;
     const std::vector<WrittenEntry> expected = {
-        Entry("drücken"_cp, '2', "appuyer"), Entry("ein Auge zudrücken"_cp, '5', "fermer les yeux"),
-        Entry("Gehen", '1', "marche"),       Entry("gehen", '2', "aller; marcher"),
-        Entry("guten Tag", '6', "bonjour"),  Entry("Haus", '1', "maison; chambre"),
+        Entry("drücken"_cp, '2', "appuyer"),   Entry("ein Auge zudrücken"_cp, '5', "fermer les yeux"),
+        Entry("gehen", '2', "aller; marcher"), Entry("Gehen", '1', "marche"), // small before capital
+        Entry("guten Tag", '6', "bonjour"),    Entry("Haus", '1', "maison; chambre"),
         Entry("Katze", '1', "chat"),
     };
     EXPECT_EQ(Written(), expected);

@@ -118,6 +118,11 @@ TEST(AscFile, BadInputKeepsTheEntriesBeforeIt) {
         {"word class too large for a number",
          Lines({"a", "b", "", "", "0", "", "0", "99999999999", "0", "1"}), 0, true},
         {"two good entries", good + good, 2, false},
+        {"one empty line at the end", good + "\r\n", 1, false},
+        {"one empty LF line at the end", good + good + "\n", 2, false},
+        {"only one empty line", "\r\n", 0, false},
+        {"two empty lines at the end", good + "\r\n\r\n", 1, true},
+        {"an empty line and a blank", good + "\r\n ", 1, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

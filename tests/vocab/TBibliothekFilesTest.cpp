@@ -1,7 +1,10 @@
 #include "VocabTestSupport.h"
+#include "platform/Cp1252.h"
+#include "platform/FileText.h"
 #include "platform/Random.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace qor::test {
 namespace {
@@ -188,6 +191,73 @@ TEST_F(LoadTest, ImportOfAMissingFileLeavesAnEmptyLibrary) {
     EXPECT_FALSE(m_library.Import(m_folder + "fehlt.txt", "Vokabel, Bedeutung", ";"));
     EXPECT_EQ(m_messages.Texts(), (std::vector<std::string>{kNotFound}));
     EXPECT_EQ(m_library.Count(), 0);
+}
+
+// What today's editors save: UTF-8 with or without a byte-order mark, UTF-16 (here of the ASCII
+// and Latin-1 range, where a code unit is the Windows-1252 byte).
+std::string InEncoding(const std::string& cp1252, const std::string& encoding) {
+    if (encoding == "UTF-8")
+        return Utf8FromCp1252(cp1252);
+    if (encoding == "UTF-8 with mark")
+        return "\xEF\xBB\xBF" + Utf8FromCp1252(cp1252);
+    if (encoding == "UTF-16 LE" || encoding == "UTF-16 BE") {
+        const bool big = encoding == "UTF-16 BE";
+        std::string out = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (char c : cp1252)
+            out += big ? std::string{'\0', c} : std::string{c, '\0'};
+        return out;
+    }
+    return cp1252;
+}
+
+TEST_F(LoadTest, LibrariesAndImportFilesFromOtherEditorsAreConverted) {
+    const std::string strasse = std::string("Stra\xDF"
+                                            "e");
+    const std::string library = Asc({Voc("rue", strasse), Voc(std::string("\xE9t\xE9"), "Sommer")});
+    const std::string imported = "rue;" + strasse + "\r\n\xE9t\xE9;Sommer\r\n";
+    for (const char* encoding : {"Windows-1252", "UTF-8", "UTF-8 with mark", "UTF-16 LE", "UTF-16 BE"}) {
+        SCOPED_TRACE(encoding);
+        const std::string asc = MakeFile("a.asc", InEncoding(library, encoding));
+        ASSERT_TRUE(m_library.Load(asc, LoadMode::Replace));
+        EXPECT_EQ(m_library.Bedeutung(0, 0), strasse);
+        EXPECT_EQ(Headwords(m_library), (std::vector<std::string>{"rue", "\xE9t\xE9"}));
+        const std::string txt = MakeFile("a.txt", InEncoding(imported, encoding));
+        ASSERT_TRUE(m_library.Import(txt, "Vokabel, Bedeutung", ";"));
+        EXPECT_EQ(m_library.Bedeutung(0, 0), strasse);
+        EXPECT_EQ(Headwords(m_library), (std::vector<std::string>{"rue", "\xE9t\xE9"}));
+        EXPECT_TRUE(m_messages.Texts().empty());
+    }
+}
+
+TEST_F(LoadTest, ACharacterOutsideTheCodePageNamesItsLineAndChangesNothing) {
+    const std::string before = MakeFile("vorher.asc", Asc({Voc("chat", "Katze")}));
+    ASSERT_TRUE(m_library.Load(before, LoadMode::Replace));
+    m_library.SetVokabel(0, "chien");
+    // Line 12: the second entry's meaning.
+    const std::string asc = MakeFile("polnisch.asc", Utf8FromCp1252(Asc({Voc("chat", "Katze")})) +
+                                                         "miasto\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n");
+    const std::string txt = MakeFile("polnisch.txt", "a;b\r\nmiasto;\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n");
+    struct Case {
+        std::string file;
+        int line;
+        std::function<bool()> read;
+    };
+    const std::vector<Case> cases = {
+        {asc, 12, [&] { return m_library.Load(asc, LoadMode::Replace); }},
+        {asc, 12, [&] { return m_library.Load(asc, LoadMode::Append); }},
+        {txt, 2, [&] { return m_library.Import(txt, "Vokabel, Bedeutung", ";"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        m_messages.Clear();
+        EXPECT_FALSE(c.read());
+        EXPECT_EQ(m_messages.Texts(),
+                  std::vector<std::string>{UnconvertibleCharacterMessage(c.file, c.line)});
+        EXPECT_EQ(m_messages.All()[0].flags, kMbIconError);
+        EXPECT_EQ(Headwords(m_library), (std::vector<std::string>{"chien"}));
+        EXPECT_TRUE(m_library.Changed());
+        EXPECT_EQ(m_library.FileName(), before);
+    }
 }
 
 // Files named after their one entry, so the headwords tell which files were taken.

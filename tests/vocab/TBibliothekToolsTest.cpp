@@ -1,4 +1,5 @@
 #include "VocabTestSupport.h"
+#include "platform/Collation.h"
 #include "platform/Random.h"
 #include "platform/TempFolder.h"
 #include "users/TXUserBase.h"
@@ -40,7 +41,7 @@ TEST_F(ToolsTest, SortGivesTheSameOrderAsAStableReferenceForDistinctKeys) {
     std::vector<std::string> expected = Headwords(m_library);
     std::vector<std::string> sorted = expected;
     std::sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
-        return CompareTextInsensitive(a + "0x", b + "0x") < 0;
+        return CompareCollated(a + "0x", b + "0x") < 0;
     });
     EXPECT_EQ(expected, sorted);
 }

@@ -29,6 +29,7 @@ public:
         return texts;
     }
     const std::vector<LoggedMessage>& All() const { return m_presenter.Messages(); }
+    void Clear() { m_presenter.ClearMessages(); }
 
 private:
     ScriptedMessagePresenter m_presenter;

@@ -25,8 +25,8 @@ class DictionaryBuilder {
 public:
     AddResult Add(std::string_view headword, int wordClass, const std::vector<std::string>& translations);
     std::size_t Count() const { return m_entries.size(); }
-    // Sorted by headword the way the dictionary's lookup walks it (case and accents count only
-    // where the letters are equal), then by word class.
+    // Sorted by headword in the dictionary's own order (the one its look-up and its sort use), then
+    // by word class, so that the look-up reaches every entry and sorting changes nothing.
     std::vector<DictionaryEntry> SortedEntries() const;
 
 private:
@@ -39,8 +39,9 @@ private:
     std::map<std::pair<std::string, int>, std::size_t, std::less<>> m_positions;
 };
 
-// Orders headwords alphabetically as a reader expects: "été" between "est" and "étude", "Zug"
-// before "zügig"; texts that differ only in case or accents are ordered by them.
+// Orders headwords alphabetically as a reader expects and as the dictionary sorts: "été" between
+// "est" and "étude", "Zug" before "zügig"; texts that differ only in accents or case are ordered by
+// them.
 bool HeadwordBefore(std::string_view a, std::string_view b);
 
 // The uncompressed dictionary file: per entry the headword, the character "0" + word class and the

@@ -46,20 +46,4 @@ void SaveDictionaryAtEnd(TXDatabase& dictionary, WriteProtection protection, Dic
     }
 }
 
-std::optional<std::string> FileChooserDictionaryDialogs::AskSavePath(std::string_view title,
-                                                                     std::string_view proposedName,
-                                                                     std::string_view filter) {
-    FileChoiceRequest request;
-    request.title = std::string(title);
-    request.proposedName = std::string(proposedName);
-    request.filter = std::string(filter);
-    return m_save.ChooseFile(request);
-}
-
-std::optional<std::string> FileChooserDictionaryDialogs::AskOpenPath(std::string_view proposedName) {
-    FileChoiceRequest request;
-    request.proposedName = std::string(proposedName);
-    return m_open.ChooseFile(request);
-}
-
 } // namespace qor

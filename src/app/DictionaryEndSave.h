@@ -5,7 +5,6 @@
 #include "app/LongLivedObjects.h"
 #include "dictionary/DictionaryDialogs.h"
 #include "platform/WriteProtection.h"
-#include "settings/FileChooser.h"
 
 namespace qor {
 
@@ -18,19 +17,6 @@ class TXDatabase;
 // in the recovery folder that the next start names.
 void SaveDictionaryAtEnd(TXDatabase& dictionary, WriteProtection protection, DictionaryDialogs& dialogs,
                          RegistryStore& registry, EndQuestions questions = EndQuestions::Ask);
-
-// The dictionary's file dialogs on the program's file choosers.
-class FileChooserDictionaryDialogs : public DictionaryDialogs {
-public:
-    FileChooserDictionaryDialogs(FileChooser& open, FileChooser& save) : m_open(open), m_save(save) {}
-    std::optional<std::string> AskSavePath(std::string_view title, std::string_view proposedName,
-                                           std::string_view filter) override;
-    std::optional<std::string> AskOpenPath(std::string_view proposedName) override;
-
-private:
-    FileChooser& m_open;
-    FileChooser& m_save;
-};
 
 // Where no dialog may be shown (scripted runs): every dialog counts as cancelled.
 class CancelledDictionaryDialogs : public DictionaryDialogs {

@@ -4,6 +4,28 @@
 
 namespace qor {
 
+namespace {
+
+FileChoiceRequest Request(std::string_view title, std::string_view proposedName, std::string_view filter) {
+    FileChoiceRequest request;
+    request.title = std::string(title);
+    request.proposedName = std::string(proposedName);
+    request.filter = std::string(filter);
+    return request;
+}
+
+} // namespace
+
+std::optional<std::string> FileChooserDictionaryDialogs::AskSavePath(std::string_view title,
+                                                                     std::string_view proposedName,
+                                                                     std::string_view filter) {
+    return m_save.ChooseFile(Request(title, proposedName, filter));
+}
+
+std::optional<std::string> FileChooserDictionaryDialogs::AskOpenPath(std::string_view proposedName) {
+    return m_open.ChooseFile(Request({}, proposedName, {}));
+}
+
 std::optional<std::string> FileChooserSaveFileService::Ask(const SaveFileRequest& request) {
     FileChoiceRequest choice;
     choice.startFolder = request.initialFolder;
@@ -15,11 +37,7 @@ std::optional<std::string> FileChooserSaveFileService::Ask(const SaveFileRequest
 std::optional<std::string> FileChooserWaveBaseSaveDialog::AskSaveFile(std::string_view title,
                                                                       std::string_view fileName,
                                                                       std::string_view filter) {
-    FileChoiceRequest choice;
-    choice.title = std::string(title);
-    choice.proposedName = std::string(fileName);
-    choice.filter = std::string(filter);
-    return m_save.ChooseFile(choice);
+    return m_save.ChooseFile(Request(title, fileName, filter));
 }
 
 void EndSaveDialogs::ConnectTo(ProgramObjects& objects) {

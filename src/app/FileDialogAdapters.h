@@ -9,6 +9,18 @@
 
 namespace qor {
 
+class FileChooserDictionaryDialogs : public DictionaryDialogs {
+public:
+    FileChooserDictionaryDialogs(FileChooser& open, FileChooser& save) : m_open(open), m_save(save) {}
+    std::optional<std::string> AskSavePath(std::string_view title, std::string_view proposedName,
+                                           std::string_view filter) override;
+    std::optional<std::string> AskOpenPath(std::string_view proposedName) override;
+
+private:
+    FileChooser& m_open;
+    FileChooser& m_save;
+};
+
 class FileChooserSaveFileService : public SaveFileService {
 public:
     explicit FileChooserSaveFileService(FileChooser& save) : m_save(save) {}

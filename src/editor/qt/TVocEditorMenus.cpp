@@ -1,5 +1,5 @@
-#include "editor/EdConfigLogic.h"
 #include "dictionary/qt/SpecialCharacterMenu.h"
+#include "editor/EdConfigLogic.h"
 #include "editor/qt/TEdConfig.h"
 #include "editor/qt/TVocEditor.h"
 #include "platform/Cp1252.h"
@@ -188,8 +188,11 @@ void TVocEditor::BuildViewMenu() {
         const QSize sizes[] = {{640, 480}, {800, 600}, {1024, 768}};
         for (const QSize& wanted : sizes) {
             const QString caption = QStringLiteral("%1 x %2").arg(wanted.width()).arg(wanted.height());
-            AddAction(size, "Size" + std::to_string(wanted.width()), caption,
-                      [this, wanted] { resize(wanted); });
+            AddAction(size, "Size" + std::to_string(wanted.width()), caption, [this, wanted] {
+                // The sizes are the window's, frame and title bar included, so that
+                // "800 x 600" fits a screen of that size.
+                resize(wanted - (frameGeometry().size() - this->size()));
+            });
         }
     }
     AddAction(view, "Anpassen", ToQString("Anpassen..."_cp), [this] { OpenSchemeDialog(); });

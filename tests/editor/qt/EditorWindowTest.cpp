@@ -359,14 +359,18 @@ TEST_F(EditorWindowTest, TypingInTheDictionaryPanelKeepsTheCaret) {
 }
 
 TEST_F(EditorWindowTest, FieldsAndButtonsStayInsideTheFrameAtEverySize) {
+    // The menu's sizes are the window's with its frame; the smallest leaves the editor at its
+    // minimum inside. The trainer's editor has no frame.
+    enum class Measured { WithFrame, Inside };
     struct Case {
         EditorMode mode;
         QSize size;
+        Measured measured;
     };
     const Case cases[] = {
-        {EditorMode::Standalone, {640, 480}},
-        {EditorMode::Standalone, {1024, 768}},
-        {EditorMode::Trainer, {800, 572}},
+        {EditorMode::Standalone, {640, 480}, Measured::Inside},
+        {EditorMode::Standalone, {1024, 768}, Measured::WithFrame},
+        {EditorMode::Trainer, {800, 572}, Measured::Inside},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.size.width());
@@ -377,7 +381,8 @@ TEST_F(EditorWindowTest, FieldsAndButtonsStayInsideTheFrameAtEverySize) {
             ASSERT_NE(size, nullptr);
             size->trigger();
         }
-        EXPECT_EQ(editor->size(), c.size);
+        EXPECT_EQ(c.measured == Measured::WithFrame ? editor->frameGeometry().size() : editor->size(),
+                  c.size);
         QWidget* frame = editor->EntryFrame();
         // The fields and buttons of the frame and of the dictionary panel in it, not their insides.
         std::vector<QWidget*> parts;

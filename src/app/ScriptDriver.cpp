@@ -62,6 +62,10 @@ constexpr StepSyntax kSteps[] = {
     {"expect-feedback", ArgShape::Text},
     {"after", ArgShape::Text},
     {"press", ArgShape::Text},
+    {"select", ArgShape::WordAndText},
+    {"check", ArgShape::WordAndText},
+    {"slide", ArgShape::WordAndText},
+    {"expect-text", ArgShape::WordAndText},
 };
 
 // wait-file looks for its file this often, and gives up after a minute.
@@ -69,8 +73,9 @@ constexpr int kFilePollInterval = 50;
 constexpr int kFileWaitLimit = 60000;
 
 // The steps that "after" may run later: actions, no expectations.
-constexpr std::string_view kLaterSteps[] = {"click",   "right-click", "move",       "key",  "type",
-                                            "command", "click-link",  "screenshot", "press"};
+constexpr std::string_view kLaterSteps[] = {"click", "right-click", "move",       "key",
+                                            "type",  "command",     "click-link", "screenshot",
+                                            "press", "select",      "check",      "slide"};
 
 // Pages name their folders with "\" or "/" and in any case; a visited page is kept in one form.
 std::string VisitedName(std::string path) {
@@ -426,6 +431,32 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         m_files->AddAnswer(a[0] == "Cancel" ? std::nullopt
                                             : std::optional<std::string>(ProgramPath(
                                                   std::filesystem::absolute(std::filesystem::path(a[0])))));
+    } else if (verb == "select") {
+        if (!m_target.SelectItem(a[0], cp(1))) {
+            why = "no list or selection box of that name shows the item";
+            return false;
+        }
+    } else if (verb == "check") {
+        if (a[1] != "on" && a[1] != "off") {
+            why = "expects on or off";
+            return false;
+        }
+        if (!m_target.SetChecked(a[0], a[1] == "on")) {
+            why = "no check box of that name";
+            return false;
+        }
+    } else if (verb == "slide") {
+        int value = 0;
+        if (!ReadInt(a[1], value) || !m_target.SetSliderValue(a[0], value)) {
+            why = "no slider of that name takes the value";
+            return false;
+        }
+    } else if (verb == "expect-text") {
+        const std::optional<std::string> text = m_target.WidgetText(a[0]);
+        if (!text || *text != cp(1)) {
+            why = text ? "it shows " + shown(*text) : std::string("no widget of that name");
+            return false;
+        }
     } else if (verb == "expect-file-dialog") {
         return ExpectFileDialog(cp(0), why);
     } else if (verb == "expect-page") {

@@ -65,6 +65,14 @@ public:
     // Calls `action` once `milliseconds` have passed, from whatever loop the program runs then (a
     // presentation that a command started keeps the script waiting in that command).
     virtual void Later(int milliseconds, std::function<void()> action) = 0;
+    // Widgets of the window in front (an open dialog first), found by their object names
+    // ("cModus", "TrackMultiple"); false when there is none of that name and kind.
+    // Selects the item shown as `item`, or the n-th for "#n", in a list or selection box.
+    virtual bool SelectItem(std::string_view /*widget*/, std::string_view /*item*/) { return false; }
+    virtual bool SetChecked(std::string_view /*widget*/, bool /*checked*/) { return false; }
+    virtual bool SetSliderValue(std::string_view /*widget*/, int /*value*/) { return false; }
+    // What the widget shows: a label's or field's text, a box's current item, a list's selected line.
+    virtual std::optional<std::string> WidgetText(std::string_view /*widget*/) const { return std::nullopt; }
     // The pages shown since the last call, in order, as CurrentPage names them; also those that a
     // step showed and left again.
     virtual std::vector<std::string> TakeShownPages() { return {}; }

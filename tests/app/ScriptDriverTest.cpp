@@ -163,6 +163,35 @@ public:
     std::string TakeFeedback() override { return std::exchange(feedback, std::string()); }
     std::string feedback;
     std::optional<std::string> FocusedText() const override { return focusedText; }
+    // One selection box "cModus", one check box "cKontext", one slider "TrackMultiple" (0..100).
+    bool SelectItem(std::string_view widget, std::string_view item) override {
+        if (widget != "cModus" || (item != "Vorw\xE4"
+                                           "rts" &&
+                                   item != "#2"))
+            return false;
+        widgets["cModus"] = item == "#2" ? "R\xFC"
+                                           "ckw\xE4"
+                                           "rts"
+                                         : std::string(item);
+        return true;
+    }
+    bool SetChecked(std::string_view widget, bool checked) override {
+        if (widget != "cKontext")
+            return false;
+        widgets["cKontext"] = checked ? "an" : "aus";
+        return true;
+    }
+    bool SetSliderValue(std::string_view widget, int value) override {
+        if (widget != "TrackMultiple" || value < 0 || value > 100)
+            return false;
+        widgets["TrackMultiple"] = std::to_string(value);
+        return true;
+    }
+    std::optional<std::string> WidgetText(std::string_view widget) const override {
+        auto it = widgets.find(std::string(widget));
+        return it == widgets.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
+    std::map<std::string, std::string> widgets;
     bool Screenshot(const std::string& path) override {
         actions.push_back("screenshot " + path);
         return path != "/unwritable.png";
@@ -423,6 +452,38 @@ TEST(ScriptDriver, FileDialogsAreAnsweredFromTheScriptAndMatchedOnce) {
     FakeTarget lone;
     EXPECT_FALSE(RunText(lone, messages, "answer-file a.asc\n").ok);
     EXPECT_TRUE(RunText(lone, messages, "wait-file /\n").ok);
+}
+
+TEST(ScriptDriver, WidgetsAreSetAndReadByName) {
+    FakeTarget target;
+    ScriptedMessagePresenter messages;
+    const ScriptResult ok =
+        RunText(target, messages,
+                "select cModus Vorwärts\nexpect-text cModus Vorwärts\nselect cModus #2\n"
+                "check cKontext on\nslide TrackMultiple 40\nexpect-text TrackMultiple 40\n");
+    ASSERT_TRUE(ok.ok) << ok.failure;
+    EXPECT_EQ(target.widgets["cModus"], "R\xFC"
+                                        "ckw\xE4"
+                                        "rts");
+    EXPECT_EQ(target.widgets["cKontext"], "an");
+    const struct {
+        const char* script;
+        const char* failure;
+    } failing[] = {
+        {"select cModus Seitwärts\n", "no list or selection box of that name shows the item"},
+        {"check cKontext ja\n", "expects on or off"},
+        {"check Kontext on\n", "no check box of that name"},
+        {"slide TrackMultiple 101\n", "no slider of that name takes the value"},
+        {"slide TrackMultiple viel\n", "no slider of that name takes the value"},
+        {"expect-text TrackMultiple 41\n", "it shows '40'"},
+        {"expect-text Counter 3 Vokabeln\n", "no widget of that name"},
+    };
+    for (const auto& c : failing) {
+        SCOPED_TRACE(c.script);
+        const ScriptResult result = RunText(target, messages, c.script);
+        EXPECT_FALSE(result.ok);
+        EXPECT_NE(result.failure.find(c.failure), std::string::npos) << result.failure;
+    }
 }
 
 TEST(ScriptDriver, OpeningDialogAnswersAreTakenBeforeTheStart) {

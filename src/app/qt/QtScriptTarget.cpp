@@ -8,14 +8,20 @@
 #include "page/render/LinkSearch.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
+#include "settings/qt/TXListBox.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
@@ -369,6 +375,104 @@ bool QtScriptTarget::Press(std::string_view text) {
         }
     }
     return false;
+}
+
+QWidget* QtScriptTarget::NamedWidget(std::string_view name) const {
+    const QString wanted = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    for (QWidget* window : FrontWindows()) {
+        if (window->objectName() == wanted)
+            return window;
+        if (QWidget* found = window->findChild<QWidget*>(wanted))
+            return found;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// The index of the line `item` in `lines`, or of the n-th for "#n"; -1 when there is none.
+int ItemIndex(const std::vector<std::string>& lines, std::string_view item) {
+    if (item.size() > 1 && item[0] == '#') {
+        const int number = std::atoi(std::string(item.substr(1)).c_str());
+        return number >= 1 && number <= static_cast<int>(lines.size()) ? number - 1 : -1;
+    }
+    const auto it = std::find(lines.begin(), lines.end(), item);
+    return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
+}
+
+} // namespace
+
+bool QtScriptTarget::SelectItem(std::string_view name, std::string_view item) {
+    QWidget* widget = NamedWidget(name);
+    if (auto* box = qobject_cast<QComboBox*>(widget)) {
+        std::vector<std::string> lines;
+        for (int i = 0; i < box->count(); ++i)
+            lines.push_back(FromQString(box->itemText(i)));
+        const int index = ItemIndex(lines, item);
+        if (index < 0 || !box->isEnabled())
+            return false;
+        // As the learner's choice: the box changes, then reports the activation.
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        std::vector<std::string> lines;
+        for (int i = 0; i < list->count(); ++i)
+            lines.push_back(FromQString(list->item(i)->text()));
+        const int index = ItemIndex(lines, item);
+        if (index < 0 || !list->isEnabled())
+            return false;
+        list->setCurrentRow(index);
+    } else if (auto* own = qobject_cast<TXListBox*>(widget)) {
+        const int index = ItemIndex(own->Items(), item);
+        if (index < 0 || !own->isEnabled())
+            return false;
+        own->SetSelected(index);
+        emit own->OnChange(); // as after the learner's click
+    } else {
+        return false;
+    }
+    Settle();
+    return true;
+}
+
+bool QtScriptTarget::SetChecked(std::string_view name, bool checked) {
+    auto* button = qobject_cast<QAbstractButton*>(NamedWidget(name));
+    if (!button || !button->isCheckable() || !button->isEnabled())
+        return false;
+    if (button->isChecked() != checked)
+        button->click();
+    Settle();
+    return true;
+}
+
+bool QtScriptTarget::SetSliderValue(std::string_view name, int value) {
+    auto* slider = qobject_cast<QAbstractSlider*>(NamedWidget(name));
+    if (!slider || !slider->isEnabled() || value < slider->minimum() || value > slider->maximum())
+        return false;
+    slider->setValue(value);
+    Settle();
+    return true;
+}
+
+std::optional<std::string> QtScriptTarget::WidgetText(std::string_view name) const {
+    QWidget* widget = NamedWidget(name);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return FromQString(label->text());
+    if (auto* field = qobject_cast<QLineEdit*>(widget))
+        return FromQString(field->text());
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+        return FromQString(text->toPlainText());
+    if (auto* box = qobject_cast<QComboBox*>(widget))
+        return FromQString(box->currentText());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return FromQString(button->text());
+    if (auto* own = qobject_cast<TXListBox*>(widget)) {
+        const int selected = own->Selected();
+        if (selected >= 0 && selected < static_cast<int>(own->Items().size()))
+            return own->Items()[static_cast<std::size_t>(selected)];
+        return std::string();
+    }
+    return std::nullopt;
 }
 
 void QtScriptTarget::Wait(int milliseconds) {

@@ -41,6 +41,10 @@ public:
     void Wait(int milliseconds) override;
     void Later(int milliseconds, std::function<void()> action) override;
     std::vector<std::string> TakeShownPages() override;
+    bool SelectItem(std::string_view widget, std::string_view item) override;
+    bool SetChecked(std::string_view widget, bool checked) override;
+    bool SetSliderValue(std::string_view widget, int value) override;
+    std::optional<std::string> WidgetText(std::string_view widget) const override;
 
     std::string CurrentPage() const override;
     std::string PageTitle() const override;
@@ -52,6 +56,8 @@ public:
 
 private:
     void SendKey(int qtKey, const QString& text);
+    // The widget of that object name in the windows in front, the first found.
+    QWidget* NamedWidget(std::string_view name) const;
     // Press at (x1, y1), the moves, release at (x2, y2); document coordinates are turned into
     // client coordinates (the page is scrolled first when the start is out of view).
     void DragInDocument(int x1, int y1, int x2, int y2, int steps);

@@ -47,4 +47,12 @@ MeaningFields TakeOverMeanings(const MeaningFields& fields, std::string_view sou
     return result;
 }
 
+std::string WithoutOuterSeparators(std::string_view text) {
+    if (text.starts_with("; "))
+        text.remove_prefix(2);
+    if (text.ends_with("; "))
+        text.remove_suffix(2);
+    return std::string(text);
+}
+
 } // namespace qor

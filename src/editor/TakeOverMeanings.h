@@ -17,4 +17,8 @@ struct MeaningFields {
 // `source` is the dictionary's meaning list ("a; b; c"); `fields` what the entry holds now.
 MeaningFields TakeOverMeanings(const MeaningFields& fields, std::string_view source);
 
+// A multi-line meaning field after pasting: a "; " at the very start and one at the very end go,
+// so that a copied piece of a meaning list does not leave an empty meaning behind.
+std::string WithoutOuterSeparators(std::string_view text);
+
 } // namespace qor

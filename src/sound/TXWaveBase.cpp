@@ -195,6 +195,18 @@ void TXWaveBase::Add() {
     Modified();
 }
 
+void TXWaveBase::PresetEntry(std::string_view text, std::string_view path) {
+    Seek(text);
+    if (!HasCurrent() || !SameTextInsensitive(CurrentText(), text)) {
+        // A new entry at the place the text sorts to.
+        if (HasCurrent() && CompareTextInsensitive(CurrentText(), text) < 0)
+            ++m_current;
+        Add();
+        SetCurrentText(text);
+    }
+    SetCurrentPath(path);
+}
+
 void TXWaveBase::DeleteCurrent() {
     if (!HasCurrent())
         return;

@@ -47,6 +47,9 @@ public:
     // entry lacks its text or path.
     bool CurrentComplete() const;
     void Add();
+    // After the editor saved a take of `text`: the entry of that text (a new one when there is
+    // none) becomes current and names `path`, for the learner to confirm in the window.
+    void PresetEntry(std::string_view text, std::string_view path);
     void DeleteCurrent();
     void First();
     void Last();

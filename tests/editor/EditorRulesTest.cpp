@@ -88,6 +88,21 @@ TEST(TakeOverMeanings, SpreadsTheDictionaryListOverBothFields) {
     }
 }
 
+TEST(WithoutOuterSeparators, OnlyTheVeryFirstAndLastSeparatorGo) {
+    const struct {
+        const char* pasted;
+        const char* kept;
+    } cases[] = {
+        {"; rouge; vert; ", "rouge; vert"},
+        {"; ; rouge", "; rouge"}, // one at the start, not every one
+        {"rouge;", "rouge;"},     // a semicolon without its blank stays
+        {"; ", ""},
+        {"rouge", "rouge"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithoutOuterSeparators(c.pasted), c.kept) << c.pasted;
+}
+
 TEST(DictionaryComparison, KeysAndMeaningsDecideTheAction) {
     struct Case {
         std::string name;

@@ -218,6 +218,28 @@ TEST(TXWaveBase, AddInsertsAnEmptyEntryAtTheCurrentIndex) {
     EXPECT_EQ(notified, 2);
 }
 
+TEST(TXWaveBase, APresetEntryIsTheTextsOwnOrANewOneInItsPlace) {
+    const struct {
+        const char* text;
+        int count;
+        int current;
+    } cases[] = {
+        {"Chat", 3, 1},   // found without regard to case: its path changes
+        {"bateau", 4, 1}, // new, between "arbre" and "chat"
+        {"zoo", 4, 3},    // new, after the last
+        {"", 4, 0},       // an empty text is added at the front
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TXWaveBase base = Ordered({{"arbre", "XF:\\a.wav"}, {"chat", "XF:\\c.wav"}, {"maison", "XF:\\m.wav"}});
+        base.PresetEntry(c.text, "/eigene/neu.wav");
+        EXPECT_EQ(base.Count(), c.count);
+        EXPECT_EQ(base.CurrentIndex(), c.current);
+        EXPECT_EQ(base.CurrentPath(), "/eigene/neu.wav");
+        EXPECT_TRUE(base.Changed());
+    }
+}
+
 TEST(TXWaveBase, DeletingTheLastEntryMovesBack) {
     TXWaveBase base = Ordered({{"a", "1"}, {"b", "2"}, {"c", "3"}});
     base.Last();

@@ -74,6 +74,12 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
     setup.environment.registry = &Registry(RegistryHive::LocalMachine);
     setup.environment.recordingLookup = HeadwordRecording;
     setup.playRecording = [](const std::string& file) { PlayRecordingFile(file); };
+    setup.playAtCaret = [](std::string_view text, int caret, int selection) {
+        PlayRecordingAtCaret(text, caret, selection);
+    };
+    setup.manageRecording = [this](const std::string& headword, const std::string& file, QWidget* parent) {
+        QtSettingsDialogs(m_objects, parent).ManageRecording(headword, file);
+    };
     if (!m_scheme) {
         m_scheme.emplace();
         LoadScheme(settings.programFolder, settings.editorScheme, *m_scheme, CurrentFontService());

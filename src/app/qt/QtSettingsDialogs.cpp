@@ -45,6 +45,13 @@ void QtSettingsDialogs::RecordingSettings() {
     dialog.exec();
 }
 
+void QtSettingsDialogs::ManageRecording(const std::string& text, const std::string& file) {
+    if (TXWaveBase* base = m_objects.WaveBase()) {
+        base->PresetEntry(text, file);
+        RecordingsManagement();
+    }
+}
+
 void QtSettingsDialogs::RecordingsManagement() {
     TXWaveBase* base = m_objects.WaveBase();
     if (!base)

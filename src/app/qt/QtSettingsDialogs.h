@@ -5,6 +5,8 @@
 
 #include "app/CommandServices.h"
 
+#include <string>
+
 class QWidget;
 
 namespace qor {
@@ -18,6 +20,9 @@ public:
 
     void RecordingSettings() override;
     void RecordingsManagement() override;
+    // The management window with the entry of `text` (a new one when there is none) naming `file`:
+    // after the editor saved a take.
+    void ManageRecording(const std::string& text, const std::string& file);
     void SuperlearningSettings() override;
     void DataPaths() override;
     // Not reached: the user database's services answer these.

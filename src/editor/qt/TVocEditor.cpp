@@ -290,7 +290,11 @@ void TVocEditor::ConnectRecorder() {
         m_haveTake = m_haveTake || m_recording->RecordDown();
     });
     button("bPlay", [this] { m_recording->PlayClicked(); });
-    button("SaveWAV", [this] { m_recording->SaveWav(m_saveChooser); });
+    button("SaveWAV", [this] {
+        const std::optional<std::string> saved = m_recording->SaveWav(SaveFileChooser());
+        if (saved && m_setup.manageRecording)
+            m_setup.manageRecording(m_setup.library->Vokabel(-1), *saved, this);
+    });
     for (const char* name : {"bRec", "bPlay"})
         m_listFrame->Button(name)->setCheckable(true);
     ShowRecorderState();
@@ -349,7 +353,34 @@ bool TVocEditor::eventFilter(QObject* watched, QEvent* event) {
         if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this)
             return true;
     }
+    if (event->type() == QEvent::MouseButtonDblClick && m_setup.playAtCaret)
+        PlayAtCaretLater(watched);
     return QWidget::eventFilter(watched, event);
+}
+
+void TVocEditor::PlayAtCaretLater(QObject* watched) {
+    // The word fields play the recording of the meaning under the caret, once the field has
+    // selected the double-clicked word as it always does.
+    const auto isWordField = [this](QObject* field) {
+        return field == m_vokabel || field == m_bedeutung0 || field == m_bedeutung1 || field == m_dbVokabel ||
+               field == m_dbBedeutung;
+    };
+    QObject* field = watched;
+    if (!isWordField(field) && watched->parent() && isWordField(watched->parent()))
+        field = watched->parent(); // the viewport of a multi-line field
+    if (!isWordField(field))
+        return;
+    QTimer::singleShot(0, this, [this, field] {
+        if (auto* line = qobject_cast<QLineEdit*>(field)) {
+            const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+            m_setup.playAtCaret(FromQString(line->text()), start,
+                                static_cast<int>(line->selectedText().size()));
+        } else if (auto* block = qobject_cast<QPlainTextEdit*>(field)) {
+            const QTextCursor cursor = block->textCursor();
+            m_setup.playAtCaret(FromQString(block->toPlainText()), cursor.selectionStart(),
+                                cursor.selectionEnd() - cursor.selectionStart());
+        }
+    });
 }
 
 void TVocEditor::resizeEvent(QResizeEvent* event) {

@@ -66,6 +66,12 @@ struct EditorWindowSetup {
     EditorRecorder* recorder = nullptr;
     // Plays the recording of the headword (the speaker button beside it).
     std::function<void(const std::string& file)> playRecording;
+    // A double click in a word field: the recording of the meaning at the caret (text, caret
+    // position, selection length).
+    std::function<void(std::string_view text, int caret, int selection)> playAtCaret;
+    // After a take was saved: the recording index's window with the headword and the saved file.
+    std::function<void(const std::string& headword, const std::string& file, QWidget* parent)>
+        manageRecording;
     // The open and save dialogs (not owned); without them the editor shows its own over itself.
     FileChooser* openChooser = nullptr;
     FileChooser* saveChooser = nullptr;
@@ -94,6 +100,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void PlayAtCaretLater(QObject* watched);
 
 private:
     // [Building]

@@ -1,5 +1,6 @@
 #include "dictionary/qt/SpecialCharacterMenu.h"
 #include "editor/EdConfigLogic.h"
+#include "editor/TakeOverMeanings.h"
 #include "editor/qt/TEdConfig.h"
 #include "editor/qt/TVocEditor.h"
 #include "platform/Cp1252.h"
@@ -166,7 +167,19 @@ void TVocEditor::AddClipboardItems(QMenu* edit) {
               onField([](QLineEdit& l) { l.copy(); }, [](QPlainTextEdit& b) { b.copy(); }),
               QKeySequence(Qt::CTRL | Qt::Key_C));
     AddAction(edit, "Einfuegen", ToQString("&Einfügen"_cp),
-              onField([](QLineEdit& l) { l.paste(); }, [](QPlainTextEdit& b) { b.paste(); }),
+              onField([](QLineEdit& l) { l.paste(); },
+                      [](QPlainTextEdit& b) {
+                          b.paste();
+                          const std::string pasted = FromQString(b.toPlainText());
+                          const std::string kept = WithoutOuterSeparators(pasted);
+                          if (kept == pasted)
+                              return;
+                          const int caret = b.textCursor().position() - (pasted.starts_with("; ") ? 2 : 0);
+                          b.setPlainText(ToQString(kept));
+                          QTextCursor cursor = b.textCursor();
+                          cursor.setPosition(std::clamp(caret, 0, static_cast<int>(kept.size())));
+                          b.setTextCursor(cursor);
+                      }),
               QKeySequence(Qt::CTRL | Qt::Key_V));
     AddAction(edit, "LoeschenText", ToQString("L&öschen"_cp),
               onField([](QLineEdit& l) { l.del(); },

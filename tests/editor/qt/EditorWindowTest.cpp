@@ -9,6 +9,7 @@
 #include "platform/Zlib.h"
 #include "platform/qt/QtText.h"
 #include "settings/MemoryRegistry.h"
+#include "settings/QueuedFileChooser.h"
 #include "settings/SettingsTestSupport.h"
 #include "settings/qt/TFrListe.h"
 #include "settings/qt/TXListBox.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -79,6 +81,13 @@ protected:
         setup.openSettings = [this](EditorSettingsDialog which, QWidget* parent) {
             settingsOpened.emplace_back(which, parent);
         };
+        setup.playAtCaret = [this](std::string_view text, int caret, int selection) {
+            played.push_back(std::string(text) + "@" + std::to_string(caret) + "+" + std::to_string(selection));
+        };
+        setup.manageRecording = [this](const std::string& headword, const std::string& file, QWidget*) {
+            managed.push_back(headword + "=" + file);
+        };
+        setup.saveChooser = &saveChooser;
         return std::make_unique<TVocEditor>(std::move(setup));
     }
 
@@ -92,6 +101,8 @@ protected:
     std::vector<std::pair<EditorSettingsDialog, QWidget*>> settingsOpened;
     EditorRecorder* recorder = nullptr;
     std::vector<std::string> played;
+    std::vector<std::string> managed;
+    test::QueuedFileChooser saveChooser;
 };
 
 QAction* ActionCaptioned(QWidget& window, const QString& caption) {
@@ -324,6 +335,26 @@ TEST_F(EditorWindowTest, RecorderButtonsFollowTheTake) {
     EXPECT_EQ(state(), (State{false, false, true, true, false})) << "no recording while it plays";
     play->click();
     EXPECT_EQ(fake.calls, (std::vector<std::string>{"record", "stop", "play", "stop"}));
+}
+
+TEST_F(EditorWindowTest, AnyWordFieldPlaysByDoubleClickAndASavedTakeGoesToTheRecordingIndex) {
+    FakeRecorder fake;
+    recorder = &fake;
+    std::unique_ptr<TVocEditor> editor = Open();
+    editor->show();
+    QLineEdit* headword = editor->HeadwordField();
+    QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(4, 4), headword->mapToGlobal(QPointF(4, 4)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(headword, &press);
+    QApplication::processEvents();
+    ASSERT_EQ(played.size(), 1u);
+    EXPECT_EQ(played[0], "maison@0+6") << "the double-clicked word is selected first";
+
+    editor->ListFrame()->Button("bRec")->click();
+    editor->ListFrame()->Button("bRec")->click();
+    saveChooser.answers.push_back(folder.Folder() + "maison");
+    editor->ListFrame()->Button("SaveWAV")->click();
+    EXPECT_EQ(managed, (std::vector<std::string>{"maison=" + folder.Folder() + "maison.wav"}));
 }
 
 TEST_F(EditorWindowTest, TheSpeakerPlaysTheHeadwordsRecording) {

@@ -295,6 +295,14 @@ void TXPage::TakeFocus() {
     QWidget::setFocus();
 }
 
+void TXPage::SetParentColour(std::int32_t colour) {
+    QWidget* window = parentWidget() ? parentWidget() : this;
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
 bool TXPage::ParentVisible() const {
     return window()->isVisible();
 }

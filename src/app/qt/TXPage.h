@@ -71,6 +71,7 @@ private:
     TXControl* FocusedControl() const override { return m_focusedChild; }
     void TakeFocus() override;
     bool ParentVisible() const override;
+    void SetParentColour(std::int32_t colour) override;
     PageScreen& Screen() override { return *this; }
     void PresentFrame(const TXBitmap& frame) override;
     void HoldFrame(int milliseconds) override;

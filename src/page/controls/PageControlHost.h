@@ -54,6 +54,8 @@ public:
     virtual void TakeFocus() = 0;
     // Whether the window around the page is showing (a gap edit takes the focus only then).
     virtual bool ParentVisible() const = 0;
+    // BODY FORM: the window around the page takes the page's background colour.
+    virtual void SetParentColour(std::int32_t /*colour*/) {}
 
     virtual PageScreen& Screen() = 0;
     // Shows one frame of an animation on the whole client area and lets pending messages run.

@@ -169,6 +169,9 @@ void PageControl::StopSlideBox() {
 
 void PageControl::AfterLoad() {
     const std::weak_ptr<bool> alive = m_alive;
+    if (m_document->formColour) {
+        m_host.SetParentColour(m_document->pageColours.background);
+    }
     if (OnFileChange) {
         OnFileChange();
     }

@@ -33,6 +33,8 @@ public:
     TXControl* FocusedControl() const override { return m_controls.FocusedControl(); }
     void TakeFocus() override;
     bool ParentVisible() const override { return m_parentVisible; }
+    void SetParentColour(std::int32_t colour) override { parentColour = colour; }
+    std::optional<std::int32_t> parentColour; // the last BODY FORM colour
     PageScreen& Screen() override { return *this; }
     void PresentFrame(const TXBitmap& frame) override;
     // Counted, not waited for: the clock only moves with Advance.

@@ -191,6 +191,13 @@ TEST_F(PageControlLoadTest, ShowTextAndReload) {
     EXPECT_EQ(Words(), (std::vector<std::string>{"Salut"}));
 }
 
+TEST_F(PageControlLoadTest, BodyFormGivesTheWindowThePageColour) {
+    Show("plain.html", "<BODY BGCOLOR=#112233>Ohne");
+    EXPECT_FALSE(m_host.parentColour.has_value());
+    Show("form.html", "<BODY BGCOLOR=#112233 FORM>Mit");
+    EXPECT_EQ(m_host.parentColour, 0x332211) << "#RRGGBB is stored blue-green-red";
+}
+
 TEST_F(PageControlLoadTest, TextInputFeedsItsMacroAndSendsItsName) {
     Show("start.html", "<INPUT COORDS=\"10,10,200\" NAME=\"antwort\" VALUE=\"\">");
     ASSERT_TRUE(m_host.TextInput());

@@ -3,6 +3,7 @@
 #include "app/AccentKey.h"
 #include "platform/qt/QtText.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,14 +37,23 @@ void AccentKeyFilter::InstallOn(QWidget* edit) {
         edit->installEventFilter(new AccentKeyFilter(edit));
 }
 
+void AccentKeyFilter::InstallForApplication() {
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(new AccentKeyFilter(application));
+}
+
 bool AccentKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
         return QObject::eventFilter(watched, event);
     if (auto* line = qobject_cast<QLineEdit*>(watched)) {
+        if (line->isReadOnly())
+            return true;
         std::string text = FromQString(line->text());
         int caret = line->cursorPosition();
         if (ApplyAccentKey(text, caret)) {
-            line->setText(ToQString(text));
+            // Replaced as typing would, so that the field reports an edit and its owner takes it.
+            line->setSelection(caret - 1, 1);
+            line->insert(ToQString(text.substr(static_cast<std::size_t>(caret - 1), 1)));
             line->setCursorPosition(caret);
         }
         return true;

@@ -1,5 +1,5 @@
 #pragma once
-// The F1 accent key for the tool windows' edit fields: F1 turns the character before the caret
+// The F1 accent key for the text fields of every window: F1 turns the character before the caret
 // into its next accented form ("a" → "á" → "à" …).
 
 #include <QObject>
@@ -14,6 +14,8 @@ public:
     using QObject::QObject;
     // Installs the filter on a QLineEdit, QTextEdit or QPlainTextEdit (others are left alone).
     static void InstallOn(QWidget* edit);
+    // For every text field of every window and dialog of the application.
+    static void InstallForApplication();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -21,6 +21,7 @@
 #include "app/ScriptedFileChooser.h"
 #include "app/ScriptedUserDialogs.h"
 #include "app/Startup.h"
+#include "app/qt/AccentKeyFilter.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/ProgramEnd.h"
 #include "app/qt/ProgramWindows.h"
@@ -107,6 +108,8 @@ int main(int argc, char** argv) {
     } else if (!InstallScriptedPresenterFromEnvironment()) {
         SetMessagePresenter(&screenMessages);
     }
+    // F1 cycles the accents in every text field of every window and dialog.
+    AccentKeyFilter::InstallForApplication();
     QtFontService::LoadFontFiles();
     QtFontService fonts;
     SetFontService(&fonts);

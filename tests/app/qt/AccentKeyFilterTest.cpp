@@ -35,6 +35,25 @@ TEST_F(AccentKeyFilterTest, LineEditCyclesTheCharacterBeforeTheCaret) {
     }
 }
 
+TEST_F(AccentKeyFilterTest, OneFilterServesEveryFieldOfTheApplicationAndReportsAnEdit) {
+    AccentKeyFilter::InstallForApplication();
+    QLineEdit line;
+    QPlainTextEdit block;
+    int edits = 0;
+    QObject::connect(&line, &QLineEdit::textEdited, [&edits] { ++edits; });
+    line.setText(QStringLiteral("ou"));
+    block.setPlainText(QStringLiteral("ca"));
+    block.moveCursor(QTextCursor::End);
+    PressF1(&line);
+    PressF1(&block);
+    EXPECT_EQ(line.text(), QString::fromUtf8("oú"));
+    EXPECT_EQ(edits, 1) << "the field's owner hears of the change as of typing";
+    EXPECT_EQ(block.toPlainText(), QString::fromUtf8("cá"));
+    line.setReadOnly(true);
+    PressF1(&line);
+    EXPECT_EQ(line.text(), QString::fromUtf8("oú")) << "a read-only field stays as it is";
+}
+
 TEST_F(AccentKeyFilterTest, NothingChangesWithoutACharacterOrAnAccentGroup) {
     QLineEdit edit;
     AccentKeyFilter::InstallOn(&edit);

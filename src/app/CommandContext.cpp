@@ -4,6 +4,9 @@
 
 #include <chrono>
 #include <ctime>
+#include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace qor {
 
@@ -23,10 +26,37 @@ RegistryStore& CommandRun::Registry() const {
     return registry ? *registry : qor::Registry(RegistryHive::LocalMachine);
 }
 
+const char* MissingService(const CommandServices& services) {
+    const std::pair<const void*, const char*> entries[] = {
+        {services.lab, "lab"},
+        {services.verbs, "verbs"},
+        {services.library, "library"},
+        {services.query, "query"},
+        {services.dictionary, "dictionary"},
+        {services.users, "users"},
+        {services.dialogs, "dialogs"},
+        {services.toolWindows, "toolWindows"},
+        {services.styles, "styles"},
+        {services.options, "options"},
+        {services.browser, "browser"},
+        {services.driveSearch, "driveSearch"},
+        {services.saveFile, "saveFile"},
+        {services.programEnd, "programEnd"},
+    };
+    for (const auto& [service, name] : entries) {
+        if (!service)
+            return name;
+    }
+    return nullptr;
+}
+
 CommandRun ResolveCommandRun(const CommandContext& context) {
+    // Every subsystem exists before the first command: a missing one is the caller's fault.
+    if (const char* missing = MissingService(context.services))
+        throw std::invalid_argument(std::string("the page commands need the service ") + missing);
     return CommandRun{
         context.page,
-        WithStandIns(context.services),
+        context.services,
         context.state ? *context.state : MainState(),
         context.settings ? *context.settings : Settings(),
         context.registry,

@@ -14,7 +14,7 @@ namespace qor {
 
 struct CommandContext {
     CommandPage* page = nullptr;           // the main window's page control; page commands need it
-    CommandServices services;              // missing ones: the logging stand-ins
+    CommandServices services;              // all of them; a missing one is refused
     MainWindowState* state = nullptr;      // nullptr: MainState()
     AppSettings* settings = nullptr;       // nullptr: Settings()
     RegistryStore* registry = nullptr;     // where folder settings go; nullptr: the local-machine hive

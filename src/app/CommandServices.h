@@ -1,7 +1,6 @@
 #pragma once
 // The subsystems that the main window's page commands, special codes and picture codes reach, each
-// behind a narrow interface of its own so that the dispatcher can be tested with fakes and can run
-// before every subsystem exists (LoggingCommandServices stands in for the missing ones).
+// behind a narrow interface of its own so that the dispatcher can be tested with fakes.
 //
 // Index:
 //   [SECTION] Training: language lab, verb trainer, vocabulary library and query
@@ -236,7 +235,7 @@ public:
 
 // [SECTION] The set handed to the dispatcher
 
-// Not owned. A service left empty is taken from the logging stand-ins.
+// Not owned. The dispatcher refuses a set with an empty entry.
 struct CommandServices {
     LabService* lab = nullptr;
     VerbService* verbs = nullptr;
@@ -254,7 +253,7 @@ struct CommandServices {
     ProgramEndService* programEnd = nullptr;
 };
 
-// Every service of one object that implements them all (a test fake, the stand-ins).
+// Every service of one object that implements them all (a test fake).
 template <class AllServices> CommandServices ServicesOf(AllServices& all) {
     CommandServices services;
     services.lab = &all;
@@ -274,7 +273,7 @@ template <class AllServices> CommandServices ServicesOf(AllServices& all) {
     return services;
 }
 
-// `services` with every empty entry filled from the process-wide logging stand-ins.
-CommandServices WithStandIns(CommandServices services);
+// The first service that `services` lacks ("lab", "verbs", ...), or nullptr when it has them all.
+const char* MissingService(const CommandServices& services);
 
 } // namespace qor

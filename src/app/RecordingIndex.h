@@ -16,8 +16,8 @@ public:
     virtual std::optional<std::string> Find(std::string_view text) const = 0;
 };
 
-// A fixed list of (text, path) pairs, matched without regard to case: tests, and the stand-in until
-// the recording index is loaded.
+// A fixed list of (text, path) pairs, matched without regard to case: tests, and the start-up
+// sequence's recorded objects.
 class FixedRecordingIndex : public RecordingIndex {
 public:
     FixedRecordingIndex() = default;

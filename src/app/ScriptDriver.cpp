@@ -10,8 +10,17 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <fstream>
 
 namespace qor {
+
+std::string WalkReport(const std::vector<WalkItem>& items) {
+    std::string report;
+    for (const WalkItem& item : items)
+        report +=
+            item.where + "\t" + item.what + "\t" + (item.effect.empty() ? "NICHTS" : item.effect) + "\n";
+    return report;
+}
 
 namespace {
 
@@ -66,6 +75,9 @@ constexpr StepSyntax kSteps[] = {
     {"check", ArgShape::WordAndText},
     {"slide", ArgShape::WordAndText},
     {"expect-text", ArgShape::WordAndText},
+    {"walk-links", ArgShape::Text},
+    {"walk-library", ArgShape::Text},
+    {"walk-window", ArgShape::WordAndText},
 };
 
 // wait-file looks for its file this often, and gives up after a minute.
@@ -451,6 +463,16 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
             why = "no slider of that name takes the value";
             return false;
         }
+    } else if (verb == "walk-library") {
+        m_walkLibrary = ProgramPath(std::filesystem::absolute(std::filesystem::path(a[0])));
+    } else if (verb == "walk-links" || verb == "walk-window") {
+        const std::optional<std::vector<WalkItem>> items =
+            verb == "walk-links" ? m_target.WalkLinks() : m_target.WalkWindow(cp(1), m_walkLibrary);
+        if (!items) {
+            why = "this program cannot walk";
+            return false;
+        }
+        return WalkFinished(*items, a[0], why);
     } else if (verb == "expect-text") {
         const std::optional<std::string> text = m_target.WidgetText(a[0]);
         if (!text || *text != cp(1)) {
@@ -516,6 +538,33 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
         }
     }
     return true;
+}
+
+bool ScriptRunner::WalkFinished(const std::vector<WalkItem>& items, const std::string& reportFile,
+                                std::string& why) {
+    {
+        std::ofstream report(std::filesystem::path(reportFile), std::ios::binary | std::ios::trunc);
+        report << WalkReport(items);
+        if (!report) {
+            why = "cannot write " + reportFile;
+            return false;
+        }
+    }
+    if (items.empty()) {
+        why = "found nothing to walk";
+        return false;
+    }
+    std::vector<std::string> idle;
+    for (const WalkItem& item : items) {
+        if (item.effect.empty())
+            idle.push_back(item.where + ": " + item.what);
+    }
+    if (idle.empty())
+        return true;
+    why = std::to_string(idle.size()) + " of " + std::to_string(items.size()) + " do nothing:";
+    for (std::size_t i = 0; i < idle.size() && i < 20; ++i)
+        why += "\n  " + idle[i];
+    return false;
 }
 
 bool ScriptRunner::ExpectFileDialog(std::string_view proposedName, std::string& why) {

@@ -19,6 +19,16 @@ class ScriptedFileChooser;
 class ScriptedMessagePresenter;
 class ScriptedUserDialogs;
 
+// One thing a learner can click, met on a walk, and what it did (UTF-8).
+struct WalkItem {
+    std::string where;  // the page ("kurs/lektion01.htx") or the window's title
+    std::string what;   // the link's name, or the menu item's or button's caption
+    std::string effect; // what it did ("Seite kurs/a.htx", "Meldung", ...); empty: nothing
+};
+
+// One line per item, "where<TAB>what<TAB>effect", "NICHTS" for an item without effect.
+std::string WalkReport(const std::vector<WalkItem>& items);
+
 // What a script can do to the program and ask it. Texts are Windows-1252.
 class ScriptTarget {
 public:
@@ -73,6 +83,14 @@ public:
     virtual bool SetSliderValue(std::string_view /*widget*/, int /*value*/) { return false; }
     // What the widget shows: a label's or field's text, a box's current item, a list's selected line.
     virtual std::optional<std::string> WidgetText(std::string_view /*widget*/) const { return std::nullopt; }
+    // The walks: every link of every page below the page folder; every menu item and button of the
+    // window that the page commands `command` open, with the library read from `library` (a
+    // program path; empty: as it is) before each. Nothing when this target cannot walk.
+    virtual std::optional<std::vector<WalkItem>> WalkLinks() { return std::nullopt; }
+    virtual std::optional<std::vector<WalkItem>> WalkWindow(std::string_view /*command*/,
+                                                            const std::string& /*library*/) {
+        return std::nullopt;
+    }
     // The pages shown since the last call, in order, as CurrentPage names them; also those that a
     // step showed and left again.
     virtual std::vector<std::string> TakeShownPages() { return {}; }
@@ -134,6 +152,8 @@ private:
     bool ExpectMessage(std::string_view text, std::string& why);
     bool ExpectDialog(std::string_view name, std::string& why);
     bool ExpectFileDialog(std::string_view proposedName, std::string& why);
+    // Writes the report of a walk and fails naming the items that did nothing.
+    bool WalkFinished(const std::vector<WalkItem>& items, const std::string& reportFile, std::string& why);
 
     ScriptTarget& m_target;
     ScriptedMessagePresenter& m_messages;
@@ -147,6 +167,7 @@ private:
     ScriptedFileChooser* m_files = nullptr;
     std::size_t m_fileDialogsSeen = 0; // file dialogs already matched by expect-file-dialog
     std::set<std::string> m_visited;   // the pages shown after each step, "/" for folders, lower case
+    std::string m_walkLibrary;         // the library of the window walks (program path)
 };
 
 } // namespace qor

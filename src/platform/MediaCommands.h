@@ -20,7 +20,7 @@ public:
 // driver that cannot be loaded).
 inline constexpr int kMediaErrorNoDriver = 266;
 
-// Refuses every command with kMediaErrorNoDriver: the stand-in until playback is built. Every
+// Refuses every command with kMediaErrorNoDriver: the sender while no sound output is set. Every
 // error number has the text "Die Wiedergabe von Klängen ist nicht verfügbar.".
 class NullMediaCommandSender : public MediaCommandSender {
 public:

@@ -196,4 +196,22 @@ std::vector<std::string> DriveRoots() {
     return roots;
 }
 
+namespace {
+
+WebAddressOpener& CurrentWebAddressOpener() {
+    static WebAddressOpener opener;
+    return opener;
+}
+
+} // namespace
+
+void SetWebAddressOpener(WebAddressOpener opener) {
+    CurrentWebAddressOpener() = std::move(opener);
+}
+
+bool OpenWebAddress(std::string_view url) {
+    const WebAddressOpener& opener = CurrentWebAddressOpener();
+    return opener && opener(url);
+}
+
 } // namespace qor

@@ -1,6 +1,7 @@
 #pragma once
 // The shell services the program asks for: launcher links and opening web addresses.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,12 @@ bool CreateShellLink(std::string_view programPath, std::string_view title, int p
 // medium, in a stable order, each ending in a separator: the folders under /media/<user>,
 // /run/media/<user>, /media and /mnt. QOR_DRIVE_ROOTS (a ':'-separated list) replaces them.
 std::vector<std::string> DriveRoots();
+
+// Opens a web address in the learner's browser. The front end says how (the desktop's browser); a
+// scripted run only notes the addresses, so that no browser opens in a test.
+using WebAddressOpener = std::function<bool(std::string_view url)>;
+void SetWebAddressOpener(WebAddressOpener opener);
+// False when it could not be opened, or before the front end set an opener.
+bool OpenWebAddress(std::string_view url);
 
 } // namespace qor

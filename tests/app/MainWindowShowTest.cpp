@@ -1,12 +1,11 @@
 // A new main window: its page's settings, what it shows first, the pending command, the screen
-// saver; and the stand-ins that answer for the subsystems still missing.
+// saver; and the dispatcher's refusal of an incomplete set of services.
 
 #include "app/MainWindowShow.h"
 
 #include "CommandFakes.h"
 #include "app/Beenden.h"
 #include "app/DebugLog.h"
-#include "app/LoggingCommandServices.h"
 #include "app/ProgramObjects.h"
 #include "app/ShellCommandServices.h"
 #include "app/SpecialCodes.h"
@@ -173,84 +172,62 @@ TEST(MainWindowStateTest, OneProcessWideState) {
     EXPECT_FALSE(MainState().Running(PresentationStyle::Seventies));
 }
 
-// [Stand-ins]
+// [Incomplete service sets]
 
-class StandInTest : public AppTest {
+class ServiceSetTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        ClearDebugLog();
         m_context.page = &m_page;
+        m_context.services = ServicesOf(m_services);
         m_context.state = &m_state;
         m_context.settings = &m_settings;
         m_context.registry = &m_registryLog;
     }
 
-    static bool IsStandInLine(const std::string& line) {
-        return line.starts_with("qor: ") && line.ends_with(std::string(" ist noch nicht verfügbar"_cp));
-    }
-
     std::vector<std::string> m_calls;
     RecordingPage m_page{m_calls};
+    FakeServices m_services{m_calls};
     MainWindowState m_state;
     AppSettings m_settings;
     LoggingRegistry m_registryLog;
     CommandContext m_context;
 };
 
-TEST_F(StandInTest, EveryMissingServiceSaysSoAndTheQuietestPathIsTaken) {
-    struct Case {
-        const char* text;
-        Calls page;        // what the page still gets
-        std::size_t lines; // stand-in lines after the verb trainer's own
+// A window that forgot a subsystem is told so at its first command, not by a crash somewhere later.
+TEST_F(ServiceSetTest, ASetWithoutOneServiceIsRefusedByName) {
+    using Clear = void (*)(CommandServices&);
+    const std::vector<std::pair<const char*, Clear>> cases = {
+        {"lab", [](CommandServices& s) { s.lab = nullptr; }},
+        {"verbs", [](CommandServices& s) { s.verbs = nullptr; }},
+        {"library", [](CommandServices& s) { s.library = nullptr; }},
+        {"query", [](CommandServices& s) { s.query = nullptr; }},
+        {"dictionary", [](CommandServices& s) { s.dictionary = nullptr; }},
+        {"users", [](CommandServices& s) { s.users = nullptr; }},
+        {"dialogs", [](CommandServices& s) { s.dialogs = nullptr; }},
+        {"toolWindows", [](CommandServices& s) { s.toolWindows = nullptr; }},
+        {"styles", [](CommandServices& s) { s.styles = nullptr; }},
+        {"options", [](CommandServices& s) { s.options = nullptr; }},
+        {"browser", [](CommandServices& s) { s.browser = nullptr; }},
+        {"driveSearch", [](CommandServices& s) { s.driveSearch = nullptr; }},
+        {"saveFile", [](CommandServices& s) { s.saveFile = nullptr; }},
+        {"programEnd", [](CommandServices& s) { s.programEnd = nullptr; }},
     };
-    const std::vector<Case> cases = {
-        {"wb", {}, 1},
-        {"verb", {}, 2},     // nothing selected: the selection window
-        {"vabfrage", {}, 2}, // no entries: the query settings window
-        {"super", {}, 1},    // no entries: nothing
-        {"login", {"page.condition- login", "page.reload"}, 2},
-        {"chpw", {}, 1}, // nobody logged in
-        {"lab+",
-         {"page.macro LabErgebnis=" + std::string("Sehr schön!"_cp), "page.load laborergebnis.htx"},
-         0},
-        {"go", {}, 6}, // changes, load, direction, count, last index, entries
-        {"end", {}, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        ClearDebugLog();
-        m_calls.clear();
-        PageCommand(m_context, c.text);
-        EXPECT_EQ(m_calls, c.page);
-        std::vector<std::string> lines = RecentDebugLog();
-        ASSERT_EQ(lines.size(), c.lines + 1);
-        EXPECT_EQ(lines[0], std::string("qor: Verbtrainer ist noch nicht verfügbar"_cp));
-        for (const std::string& line : lines)
-            EXPECT_TRUE(IsStandInLine(line)) << line;
+    EXPECT_EQ(MissingService(m_context.services), nullptr);
+    for (const auto& [name, clear] : cases) {
+        SCOPED_TRACE(name);
+        CommandContext context = m_context;
+        clear(context.services);
+        ASSERT_NE(MissingService(context.services), nullptr);
+        EXPECT_STREQ(MissingService(context.services), name);
+        EXPECT_THROW(PageCommand(context, "wb"), std::invalid_argument);
+        EXPECT_THROW((void)SpecialCode(context, "user"), std::invalid_argument);
     }
-    EXPECT_EQ(SpecialCode(m_context, "user"), "");
+    EXPECT_TRUE(m_calls.empty());
 }
 
-TEST_F(StandInTest, OnlyTheMissingServicesAreFilledIn) {
-    std::vector<std::string> calls;
-    FakeServices fake(calls);
-    CommandServices services;
-    services.dictionary = &fake;
-    CommandServices filled = WithStandIns(services);
-    EXPECT_EQ(filled.dictionary, static_cast<DictionaryService*>(&fake));
-    EXPECT_EQ(filled.lab, static_cast<LabService*>(&LoggingCommandServices::Instance()));
-    EXPECT_EQ(filled.programEnd, static_cast<ProgramEndService*>(&LoggingCommandServices::Instance()));
-
-    m_context.services = services;
-    PageCommand(m_context, "wb,+diktat");
-    EXPECT_EQ(calls, Calls{"dict.show"});
-    EXPECT_EQ(RecentDebugLog().back(),
-              std::string("qor: Sprachlabor: Diktat an ist noch nicht verfügbar"_cp));
-}
-
-// Whatever a page sends, the stand-ins neither crash nor throw.
-TEST_F(StandInTest, AnyCommandTextIsSafe) {
+// Whatever a page sends, the dispatcher neither crashes nor throws.
+TEST_F(ServiceSetTest, AnyCommandTextIsSafe) {
     const std::vector<std::string> pieces = {
         "go",
         "super",
@@ -292,7 +269,6 @@ TEST_F(StandInTest, AnyCommandTextIsSafe) {
         SCOPED_TRACE(text);
         ASSERT_NO_THROW(PageCommand(m_context, text));
     }
-    EXPECT_LE(RecentDebugLog().size(), kKeptDebugLines);
 }
 
 TEST(DebugLogTest, KeepsTheNewestLines) {

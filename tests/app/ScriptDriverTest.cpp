@@ -6,7 +6,9 @@
 #include "platform/MessagePresenter.h"
 #include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
+#include "platform/TempFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -192,6 +194,13 @@ public:
         return it == widgets.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
     std::map<std::string, std::string> widgets;
+    std::optional<std::vector<WalkItem>> WalkLinks() override { return walked; }
+    std::optional<std::vector<WalkItem>> WalkWindow(std::string_view command,
+                                                    const std::string& library) override {
+        actions.push_back("walk-window " + std::string(command) + " " + library);
+        return walked;
+    }
+    std::optional<std::vector<WalkItem>> walked;
     bool Screenshot(const std::string& path) override {
         actions.push_back("screenshot " + path);
         return path != "/unwritable.png";
@@ -600,3 +609,50 @@ TEST(ScriptDriver, PressedDialogsCountAsVisitedAndUnknownCaptionsFail) {
     EXPECT_NE(missing.failure.find("t.script:1: press Speichern: no window in front"), std::string::npos)
         << missing.failure;
 }
+
+namespace qor {
+namespace {
+
+TEST(ScriptDriver, WalksWriteTheirReportAndFailNamingWhatDidNothing) {
+    test::TempFolder folder;
+    const std::string report = (folder.Path() / "walk.txt").string();
+    ScriptedMessagePresenter messages;
+    struct Case {
+        std::optional<std::vector<WalkItem>> walked;
+        bool ok;
+        const char* failure; // a part of it
+    };
+    const std::vector<Case> cases = {
+        {std::vector<WalkItem>{{"main.htx", "kurs.htx", "Seite kurs.htx"}, {"main.htx", "§wb", "Fenster"}},
+         true, ""},
+        {std::vector<WalkItem>{{"main.htx", "a.htx", "Seite a.htx"}, {"b.htx", "§nix", ""}}, false,
+         "1 of 2 do nothing:\n  b.htx: §nix"},
+        {std::vector<WalkItem>{}, false, "found nothing to walk"},
+        {std::nullopt, false, "this program cannot walk"},
+    };
+    for (const Case& c : cases) {
+        FakeTarget target;
+        target.walked = c.walked;
+        const ScriptResult result = RunText(target, messages, "walk-links " + report + "\n");
+        EXPECT_EQ(result.ok, c.ok) << result.failure;
+        EXPECT_NE(result.failure.find(c.failure), std::string::npos) << result.failure;
+        if (c.walked && !c.walked->empty()) {
+            std::ifstream written(report, std::ios::binary);
+            const std::string text((std::istreambuf_iterator<char>(written)), {});
+            EXPECT_EQ(text, WalkReport(*c.walked));
+            EXPECT_NE(text.find(c.ok ? "\tFenster\n" : "\tNICHTS\n"), std::string::npos) << text;
+        }
+    }
+
+    FakeTarget windows;
+    windows.walked = std::vector<WalkItem>{{"Editor", "Sortieren", "Anzeige"}};
+    const ScriptResult result =
+        RunText(windows, messages, "walk-library lib.asc\nwalk-window " + report + " editor,x\n");
+    ASSERT_TRUE(result.ok) << result.failure;
+    ASSERT_EQ(windows.actions.size(), 1u);
+    EXPECT_TRUE(windows.actions[0].starts_with("walk-window editor,x /")) << windows.actions[0];
+    EXPECT_TRUE(windows.actions[0].ends_with("/lib.asc")) << windows.actions[0];
+}
+
+} // namespace
+} // namespace qor

@@ -3,7 +3,7 @@
 
 #include "app/UserDatabaseServices.h"
 
-#include "app/LoggingCommandServices.h"
+#include "CommandFakes.h"
 #include "app/ScriptedUserDialogs.h"
 #include "page/render/TXBitmap.h"
 #include "platform/ScriptedMessagePresenter.h"
@@ -28,11 +28,13 @@ protected:
     ScriptedUserDialogs m_dialogs;
     TXUserBase m_users{WithTrailingSeparator(ProgramPath(m_folder.Path())), m_dialogs,
                        [this] { return Now(); }};
-    UserDatabaseServices m_services{&m_users, LoggingCommandServices::Instance()};
+    std::vector<std::string> m_otherDialogCalls;
+    test::FakeServices m_otherDialogs{m_otherDialogCalls};
+    UserDatabaseServices m_services{&m_users, m_otherDialogs};
 };
 
 TEST_F(UserDatabaseServicesTest, NobodyWithoutADatabaseOrALogIn) {
-    UserDatabaseServices none(nullptr, LoggingCommandServices::Instance());
+    UserDatabaseServices none(nullptr, m_otherDialogs);
     for (UserService* users : {static_cast<UserService*>(&none), static_cast<UserService*>(&m_services)}) {
         EXPECT_FALSE(users->IsLoggedIn());
         EXPECT_EQ(users->Name(), "");

@@ -1,51 +1,53 @@
 #include "app/qt/MainWindow.h"
 
-#include "app/LoggingCommandServices.h"
 #include "app/MainWindowShow.h"
 #include "app/PageCommand.h"
 #include "app/ProgramObjects.h"
 #include "app/ProgramStyles.h"
 #include "app/SpecialCodes.h"
 #include "app/qt/QtSettingsDialogs.h"
-#include "app/qt/TXPage.h"
+#include "page/qt/TXPage.h"
 #include "platform/Cp1252.h"
+#include "platform/Shell.h"
 #include "platform/qt/QtText.h"
 #include "vocab/TBibliothek.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
+#include <stdexcept>
 
 namespace qor {
 
-MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects, Dialogs dialogs,
+namespace {
+
+// The objects behind the page commands, which the start-up sequence has created before any
+// main window.
+template <class Object> Object& Required(Object* object, const char* what) {
+    if (!object)
+        throw std::logic_error(std::string("MainWindow needs ") + what);
+    return *object;
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects, Links links,
                        QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), m_endProgram(std::move(endProgram)), m_objects(objects) {
-    if (dialogs == Dialogs::OnScreen)
-        m_settingsDialogs = std::make_unique<QtSettingsDialogs>(objects, this);
-    DialogService& otherDialogs = m_settingsDialogs
-                                      ? *m_settingsDialogs
-                                      : static_cast<DialogService&>(LoggingCommandServices::Instance());
-    m_userServices = std::make_unique<UserDatabaseServices>(objects.Users(), otherDialogs);
+    objects.EnsureQueryObjects();
+    TBibliothek& library = Required(objects.Library(), "the vocabulary library");
+    m_settingsDialogs = std::make_unique<QtSettingsDialogs>(objects, this);
+    m_userServices = std::make_unique<UserDatabaseServices>(objects.Users(), *m_settingsDialogs);
     m_optionsServices =
         std::make_unique<OptionsServices>([&objects]() -> TSuperOptions& { return objects.EnsureOptions(); });
-    objects.EnsureQueryObjects();
-    if (TBibliothek* library = objects.Library()) {
-        m_libraryServices = std::make_unique<LibraryServices>(*library);
-        m_queryServices = std::make_unique<QueryServices>(*library);
-    }
-    if (TThemenListe* lab = objects.Lab())
-        m_labServices = std::make_unique<LabServices>(*lab);
-    if (TVerben* verbs = objects.EnsureVerbs())
-        m_verbServices = std::make_unique<VerbServices>(*verbs);
-    if (TXDatabase* dictionary = objects.Dictionary())
-        m_dictionaryServices = std::make_unique<DictionaryServices>(
-            *dictionary, objects.MainPage(),
-            [this](std::string_view name) { return m_page->Page().Macro(name); },
-            LoggingCommandServices::Instance());
+    m_libraryServices = std::make_unique<LibraryServices>(library);
+    m_queryServices = std::make_unique<QueryServices>(library);
+    m_labServices = std::make_unique<LabServices>(Required(objects.Lab(), "the language lab"));
+    m_verbServices = std::make_unique<VerbServices>(Required(objects.EnsureVerbs(), "the verb trainer"));
+    m_dictionaryServices = std::make_unique<DictionaryServices>(
+        Required(objects.Dictionary(), "the dictionary"), objects.MainPage(),
+        [this](std::string_view name) { return m_page->Page().Macro(name); }, links.dictionaryWindow);
     setWindowTitle(ToQString("qor französisch"_cp));
     setFixedSize(kClientWidth, kClientHeight);
     QPalette black = palette();
@@ -60,12 +62,10 @@ MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects
     m_page->setGeometry(0, 0, kClientWidth, kClientHeight);
     m_page->SetOnEndApplication([this] { Beenden(); });
 
-    if (objects.Library()) {
-        m_styleScreen =
-            std::make_unique<PageStyleScreen>(m_page->Page(), [] { QCoreApplication::processEvents(); });
-        m_styleServices =
-            std::make_unique<StyleServices>([this] { return ProgramStyleSetup(m_objects, *m_styleScreen); });
-    }
+    m_styleScreen =
+        std::make_unique<PageStyleScreen>(m_page->Page(), [] { QCoreApplication::processEvents(); });
+    m_styleServices =
+        std::make_unique<StyleServices>([this] { return ProgramStyleSetup(m_objects, *m_styleScreen); });
 
     CommandServices services;
     services.browser = this;
@@ -80,8 +80,10 @@ MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects
     services.dictionary = m_dictionaryServices.get();
     services.options = m_optionsServices.get();
     services.styles = m_styleServices.get();
+    services.toolWindows = &links.toolWindows;
+    services.saveFile = &links.saveFile;
     m_context.page = this;
-    m_context.services = WithStandIns(services);
+    m_context.services = services;
     m_context.processMessages = [] { QCoreApplication::processEvents(); };
 
     PageControl& page = m_page->Page();
@@ -94,30 +96,10 @@ MainWindow::MainWindow(std::function<void()> endProgram, ProgramObjects& objects
     SetUpMainPage(m_context);
     objects.MainPage().Attach(
         *this, [this] { return isVisible(); }, [] { QCoreApplication::processEvents(); });
-    // A query start that fails its checks sends the learner to the options window of this window.
-    if (TBibliothek* library = objects.Library())
-        library->SetOpenOptionsWindow([this] { m_context.services.toolWindows->OpenQuerySettings(); });
 }
 
 MainWindow::~MainWindow() {
-    if (TBibliothek* library = m_objects.Library())
-        library->SetOpenOptionsWindow(nullptr);
     m_objects.MainPage().Detach(*this);
-}
-
-void MainWindow::SetToolWindows(ToolWindowService* windows) {
-    m_context.services.toolWindows =
-        windows ? windows : static_cast<ToolWindowService*>(&LoggingCommandServices::Instance());
-}
-
-void MainWindow::SetDictionaryWindow(DictionaryService* window) {
-    if (m_dictionaryServices)
-        m_dictionaryServices->SetWindow(window ? *window : LoggingCommandServices::Instance());
-}
-
-void MainWindow::SetSaveFileService(SaveFileService* saveFile) {
-    m_context.services.saveFile =
-        saveFile ? saveFile : static_cast<SaveFileService*>(&LoggingCommandServices::Instance());
 }
 
 bool MainWindow::Start(std::optional<Colour> visibleBackdropColour) {
@@ -128,14 +110,20 @@ bool MainWindow::Start(std::optional<Colour> visibleBackdropColour) {
         close();
         return false;
     case ShowAction::RunPendingCommand:
-        m_page->Page().OnCommand = [this](const std::string& command) { PageCommand(m_context, command); };
+        m_page->Page().OnCommand = [this](const std::string& command) {
+            if (!m_released)
+                PageCommand(m_context, command);
+        };
         if (plan.background)
             m_page->Page().SetColorBGR(*plan.background);
         // The command runs once the window has appeared.
         QTimer::singleShot(0, this, [this] { RunPendingCommand(m_context); });
         break;
     case ShowAction::LoadPage:
-        m_page->Page().OnCommand = [this](const std::string& command) { PageCommand(m_context, command); };
+        m_page->Page().OnCommand = [this](const std::string& command) {
+            if (!m_released)
+                PageCommand(m_context, command);
+        };
         m_page->Page().SetXPath(MainPageFolder(Settings()));
         m_page->Page().SetXFile(plan.page);
         break;
@@ -222,7 +210,7 @@ void MainWindow::EnableMouseInput() {
 }
 
 bool MainWindow::Open(std::string_view url) {
-    return QDesktopServices::openUrl(QUrl(ToQString(url)));
+    return OpenWebAddress(url);
 }
 
 void MainWindow::Beenden() {

@@ -33,13 +33,17 @@ public:
     static constexpr int kClientWidth = 800;
     static constexpr int kClientHeight = 572;
 
+    // The program's windows and dialogs that the page commands reach beyond this window.
+    struct Links {
+        ToolWindowService& toolWindows;      // the windows that take this window's place
+        DictionaryService& dictionaryWindow; // the window that "wb" shows
+        SaveFileService& saveFile;           // the save dialog of "go" before a changed library goes
+    };
     // `endProgram` is the end of the program (Beenden and leaving the message loop); the link
-    // "END", the command "end" and closing the window call it.
-    // `objects`: the long-lived objects behind the commands. Those that do not exist (a learner
-    // database without dialogs, training objects only recorded) leave their commands to stand-ins.
-    // Scripted runs never wait for a dialog: the settings dialogs are stand-ins then.
-    enum class Dialogs { OnScreen, StandIns };
-    MainWindow(std::function<void()> endProgram, ProgramObjects& objects, Dialogs dialogs,
+    // "END", the command "end" and closing the window call it. `objects`: the long-lived objects
+    // behind the commands; the library, the language lab, the verb trainer and the dictionary must
+    // exist.
+    MainWindow(std::function<void()> endProgram, ProgramObjects& objects, Links links,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -49,12 +53,9 @@ public:
     bool Start(std::optional<Colour> visibleBackdropColour);
 
     TXPage& Page() { return *m_page; }
-    // The windows that take this window's place (the editor, ...); nullptr: stand-ins.
-    void SetToolWindows(ToolWindowService* windows);
-    // The window that the page command "wb" shows; nullptr: a stand-in.
-    void SetDictionaryWindow(DictionaryService* window);
-    // The save dialog of "go" before a changed library is replaced; nullptr: a stand-in.
-    void SetSaveFileService(SaveFileService* saveFile);
+    // Another window has taken this one's place: commands that still arrive from its page (a
+    // click the learner made before) are dropped, so that nothing opens twice.
+    void Release() { m_released = true; }
     CommandContext& Context() { return m_context; }
 
 protected:
@@ -89,6 +90,7 @@ private:
     CommandContext m_context;
     std::function<void()> m_endProgram;
     std::unique_ptr<DialogService> m_settingsDialogs;
+    bool m_released = false;
     std::unique_ptr<UserDatabaseServices> m_userServices;
     std::unique_ptr<OptionsServices> m_optionsServices;
     std::unique_ptr<LibraryServices> m_libraryServices;

@@ -3,13 +3,11 @@
 #include "app/AppSettings.h"
 #include "app/DataPath.h"
 #include "app/FolderSettings.h"
-#include "app/LoggingCommandServices.h"
 #include "app/MainWindowShow.h"
 #include "app/MainWindowState.h"
 #include "app/ProgramObjects.h"
 #include "app/RecordingIndex.h"
 #include "app/RecordingPlayback.h"
-#include "app/qt/DialogPlacement.h"
 #include "app/qt/QtSettingsDialogs.h"
 #include "dictionary/qt/TXWb.h"
 #include "editor/EditorScheme.h"
@@ -17,6 +15,7 @@
 #include "editor/qt/TVocEditor.h"
 #include "platform/Fonts.h"
 #include "platform/RegistryStore.h"
+#include "platform/qt/DialogPlacement.h"
 #include "vocab/TBibliothek.h"
 
 #include <QTimer>
@@ -33,12 +32,14 @@ std::string HeadwordRecording(std::string_view headword) {
 
 } // namespace
 
-ProgramWindows::ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram,
-                               MainWindow::Dialogs dialogs, FileChooser& open, FileChooser& save)
+ProgramWindows::ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram, FileDialogs dialogs,
+                               FileChooser& open, FileChooser& save)
     : m_objects(objects), m_endProgram(std::move(endProgram)), m_dialogs(dialogs), m_openChooser(open),
       m_saveChooser(save) {}
 
 ProgramWindows::~ProgramWindows() {
+    if (TBibliothek* library = m_objects.Library())
+        library->SetOpenOptionsWindow(nullptr);
     if (m_editor)
         DestroyEditor();
     m_dictionaryWindow.reset();
@@ -47,11 +48,10 @@ ProgramWindows::~ProgramWindows() {
 
 MainWindow* ProgramWindows::ShowMainWindow(std::optional<QPoint> at,
                                            std::optional<Colour> visibleBackdropColour) {
-    auto* window = new MainWindow(m_endProgram, m_objects, m_dialogs);
+    ConnectFailedQueryStart();
+    auto* window = new MainWindow(m_endProgram, m_objects,
+                                  MainWindow::Links{*this, m_dictionaryService, m_saveFileService});
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->SetToolWindows(this);
-    window->SetDictionaryWindow(&m_dictionaryService);
-    window->SetSaveFileService(&m_saveFileService);
     if (at)
         window->move(*at);
     m_main = window;
@@ -61,6 +61,7 @@ MainWindow* ProgramWindows::ShowMainWindow(std::optional<QPoint> at,
 }
 
 TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at) {
+    ConnectFailedQueryStart();
     const AppSettings& settings = Settings();
     EditorWindowSetup setup;
     setup.mode = mode;
@@ -117,7 +118,7 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
             m_editorRecorder = std::make_unique<EditorWaveRecorder>(*recorder);
     }
     setup.recorder = m_editorRecorder.get();
-    if (m_dialogs == MainWindow::Dialogs::StandIns) {
+    if (m_dialogs == FileDialogs::Scripted) {
         setup.openChooser = &m_openChooser;
         setup.saveChooser = &m_saveChooser;
     }
@@ -134,11 +135,25 @@ TXPage* ProgramWindows::CurrentPage() const {
     return m_main ? &m_main->Page() : nullptr;
 }
 
+QWidget* ProgramWindows::ShownWindow() const {
+    if (m_editor && m_editor->isVisible())
+        return m_editor.get();
+    return m_main;
+}
+
+void ProgramWindows::ReturnToMainWindow() {
+    if (m_editor)
+        DestroyEditor();
+    if (m_dictionaryWindow)
+        m_dictionaryWindow->hide();
+    if (!m_main)
+        ShowMainWindow(std::nullopt, std::nullopt);
+}
+
 void ProgramWindows::ReleaseMain() {
     if (MainWindow* old = m_main) {
         m_main = nullptr;
-        old->SetToolWindows(nullptr);
-        old->SetDictionaryWindow(nullptr);
+        old->Release();
         old->hide();
         old->deleteLater();
     }
@@ -218,6 +233,13 @@ void ProgramWindows::EditorExited(EditorExit exit) {
     ShowMainWindow(at, std::nullopt);
 }
 
+void ProgramWindows::ConnectFailedQueryStart() {
+    // Whichever window started it (a page of the main window, the editor), a query that cannot
+    // start leads to the settings window in that window's place.
+    if (TBibliothek* library = m_objects.Library())
+        library->SetOpenOptionsWindow([this] { OpenQuerySettings(); });
+}
+
 void ProgramWindows::KeepScheme() {
     m_scheme = m_editor->Scheme();
     if (SaveChangedScheme(Settings().programFolder, *m_scheme))
@@ -242,16 +264,10 @@ bool ProgramWindows::CloseWindowsForEnd(EndQuestions questions, MayStay mayStay)
     return true;
 }
 
-void ProgramWindows::OpenQuerySettings() {
-    LoggingCommandServices::Instance().OpenQuerySettings();
-}
+void ProgramWindows::OpenQuerySettings() {}
 
-void ProgramWindows::OpenVerbSettings() {
-    LoggingCommandServices::Instance().OpenVerbSettings();
-}
+void ProgramWindows::OpenVerbSettings() {}
 
-void ProgramWindows::OpenSuperlearningFade() {
-    LoggingCommandServices::Instance().OpenSuperlearningFade();
-}
+void ProgramWindows::OpenSuperlearningFade() {}
 
 } // namespace qor

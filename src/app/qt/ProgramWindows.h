@@ -1,7 +1,7 @@
 #pragma once
 // The windows that take turns on the screen: the trainer's main window and the tool windows that
-// stand in its place (the vocabulary editor so far). Each is made at the position of the one it
-// replaces, which is released once the new one shows.
+// take its place (the vocabulary editor, the settings windows, the superlearning presentation). Each is made
+// at the position of the one it replaces, which is released once the new one shows.
 
 #include "app/CommandServices.h"
 #include "app/FileDialogAdapters.h"
@@ -28,7 +28,8 @@ class ProgramWindows : public ToolWindowService {
 public:
     // `open` and `save` are the program's file dialogs (not owned): the Qt ones on screen (the
     // editor then shows its own over itself), a script's otherwise.
-    ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram, MainWindow::Dialogs dialogs,
+    enum class FileDialogs { OnScreen, Scripted };
+    ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram, FileDialogs dialogs,
                    FileChooser& open, FileChooser& save);
     ~ProgramWindows() override;
 
@@ -48,6 +49,12 @@ public:
     void OpenQuerySettings() override;
     void OpenVerbSettings() override;
     void OpenSuperlearningFade() override;
+
+    // The window in the main window's place now: the main window or the tool window shown instead.
+    QWidget* ShownWindow() const;
+    // Back to a main window on its main page: the tool windows and the dictionary window go without
+    // questions (a fresh start for a script's walk).
+    void ReturnToMainWindow();
 
     // The dictionary window, made when it is first shown.
     TXWb* DictionaryWindow() const { return m_dictionaryWindow.get(); }
@@ -72,6 +79,7 @@ private:
         ProgramWindows& m_windows;
     };
 
+    void ConnectFailedQueryStart();
     void EditorExited(EditorExit exit);
     void ReleaseMain();
     // A changed scheme goes to "default.ed" when the editor closes; the next editor of the run
@@ -81,7 +89,7 @@ private:
 
     ProgramObjects& m_objects;
     std::function<void()> m_endProgram;
-    MainWindow::Dialogs m_dialogs;
+    FileDialogs m_dialogs;
     FileChooser& m_openChooser;
     FileChooser& m_saveChooser;
     FileChooserSaveFileService m_saveFileService{m_saveChooser};

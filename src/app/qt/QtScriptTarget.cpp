@@ -1,10 +1,11 @@
 #include "app/qt/QtScriptTarget.h"
 
-#include "app/qt/QtKeys.h"
-#include "app/qt/TXPage.h"
+#include "app/qt/ProgramWalk.h"
 #include "page/controls/TPageEdit.h"
 #include "page/controls/TXMultipleChoice.h"
 #include "page/controls/tTippAufgabenListe.h"
+#include "page/qt/QtKeys.h"
+#include "page/qt/TXPage.h"
 #include "page/render/LinkSearch.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
@@ -483,6 +484,19 @@ void QtScriptTarget::Wait(int milliseconds) {
 
 void QtScriptTarget::Later(int milliseconds, std::function<void()> action) {
     QTimer::singleShot(std::max(0, milliseconds), &PageWidget(), std::move(action));
+}
+
+std::optional<std::vector<WalkItem>> QtScriptTarget::WalkLinks() {
+    if (!m_walk)
+        return std::nullopt;
+    return m_walk->WalkLinks();
+}
+
+std::optional<std::vector<WalkItem>> QtScriptTarget::WalkWindow(std::string_view command,
+                                                                const std::string& library) {
+    if (!m_walk)
+        return std::nullopt;
+    return m_walk->WalkWindow(command, library);
 }
 
 std::vector<std::string> QtScriptTarget::TakeShownPages() {

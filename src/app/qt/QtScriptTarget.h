@@ -13,6 +13,7 @@
 
 namespace qor {
 
+class ProgramWalk;
 class TXMultipleChoice;
 class TXPage;
 
@@ -45,6 +46,11 @@ public:
     bool SetChecked(std::string_view widget, bool checked) override;
     bool SetSliderValue(std::string_view widget, int value) override;
     std::optional<std::string> WidgetText(std::string_view widget) const override;
+    // The walks need the program's windows; without a walk set they cannot run.
+    void SetWalk(ProgramWalk* walk) { m_walk = walk; }
+    std::optional<std::vector<WalkItem>> WalkLinks() override;
+    std::optional<std::vector<WalkItem>> WalkWindow(std::string_view command,
+                                                    const std::string& library) override;
 
     std::string CurrentPage() const override;
     std::string PageTitle() const override;
@@ -74,6 +80,7 @@ private:
     mutable TXPage* m_watchedPage = nullptr;
     std::string m_pageRoot;
     mutable std::vector<std::string> m_shownPages;
+    ProgramWalk* m_walk = nullptr;
 };
 
 } // namespace qor

@@ -1,9 +1,9 @@
 #include "app/qt/TXLogInWizard.h"
 
-#include "app/qt/DialogPlacement.h"
-#include "app/qt/TXPage.h"
+#include "page/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/FileNames.h"
+#include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 
 #include <QFrame>

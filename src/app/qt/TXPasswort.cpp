@@ -1,7 +1,7 @@
 #include "app/qt/TXPasswort.h"
 
-#include "app/qt/DialogPlacement.h"
 #include "platform/Cp1252.h"
+#include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 
 #include <QComboBox>

@@ -21,20 +21,22 @@
 #include "app/ScriptedFileChooser.h"
 #include "app/ScriptedUserDialogs.h"
 #include "app/Startup.h"
-#include "app/qt/AccentKeyFilter.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/ProgramEnd.h"
+#include "app/qt/ProgramWalk.h"
 #include "app/qt/ProgramWindows.h"
 #include "app/qt/QtIntervalTimer.h"
 #include "app/qt/QtScriptTarget.h"
 #include "app/qt/QtUserDialogs.h"
-#include "app/qt/TXPage.h"
 #include "app/qt/TerminationRequests.h"
 #include "editor/qt/TVocEditor.h"
+#include "page/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
+#include "platform/Shell.h"
 #include "platform/WinPath.h"
+#include "platform/qt/AccentKeyFilter.h"
 #include "platform/qt/QtFontService.h"
 #include "platform/qt/QtMessagePresenter.h"
 #include "platform/qt/QtScreenService.h"
@@ -42,12 +44,17 @@
 #include "settings/qt/QtFileChooser.h"
 #include "sound/MediaCommandEngine.h"
 #include "sound/SdlAudioDevice.h"
+#include "vocab/TBibliothek.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace qor;
 
@@ -136,20 +143,31 @@ int main(int argc, char** argv) {
     ScriptedUserDialogs scriptDialogs;
     QtUserDialogs screenDialogs([] { return MainPageFolder(Settings()); });
     std::size_t firstStep = 0;
-    MainWindow::Dialogs dialogMode = MainWindow::Dialogs::OnScreen;
+    ProgramWindows::FileDialogs dialogMode = ProgramWindows::FileDialogs::OnScreen;
     if (!commandLine.script.isEmpty() || !commandLine.screenshot.isEmpty() || commandLine.exitAfterStart) {
-        dialogMode = MainWindow::Dialogs::StandIns;
+        dialogMode = ProgramWindows::FileDialogs::Scripted;
         firstStep = TakeLeadingDialogAnswers(scriptSteps, scriptDialogs);
         objects.SetUserDialogs(&scriptDialogs);
     } else {
         objects.SetUserDialogs(&screenDialogs);
+    }
+    // Web addresses open in the desktop's browser; a script only notes them.
+    std::vector<std::string> scriptedWebAddresses;
+    if (dialogMode == ProgramWindows::FileDialogs::OnScreen) {
+        SetWebAddressOpener(
+            [](std::string_view url) { return QDesktopServices::openUrl(QUrl(ToQString(url))); });
+    } else {
+        SetWebAddressOpener([&scriptedWebAddresses](std::string_view url) {
+            scriptedWebAddresses.emplace_back(url);
+            return true;
+        });
     }
     // The file dialogs: the Qt ones on screen; a script answers them itself, and the other runs
     // without a screen find them cancelled.
     QtFileChooser screenOpenChooser;
     QtSaveFileChooser screenSaveChooser;
     ScriptedFileChooser scriptFiles;
-    const bool onScreen = dialogMode == MainWindow::Dialogs::OnScreen;
+    const bool onScreen = dialogMode == ProgramWindows::FileDialogs::OnScreen;
     FileChooser& openChooser = onScreen ? static_cast<FileChooser&>(screenOpenChooser) : scriptFiles;
     FileChooser& saveChooser = onScreen ? static_cast<FileChooser&>(screenSaveChooser) : scriptFiles;
     // Saves at the end may ask for another place.
@@ -197,6 +215,21 @@ int main(int argc, char** argv) {
     if (!commandLine.script.isEmpty() && !Settings().editorMode) {
         QTimer::singleShot(0, [&] {
             QtScriptTarget target([&windows] { return windows.CurrentPage(); }, MainPageFolder(Settings()));
+            WalkEnvironment walkEnvironment;
+            walkEnvironment.pageRoot = MainPageFolder(Settings());
+            walkEnvironment.mainPage = [&windows] { return windows.CurrentPage(); };
+            walkEnvironment.shownWindow = [&windows] { return windows.ShownWindow(); };
+            walkEnvironment.returnToMainWindow = [&windows] { windows.ReturnToMainWindow(); };
+            walkEnvironment.loadLibrary = [&objects](const std::string& file) {
+                TBibliothek* library = objects.Library();
+                return library && library->Load(file, LoadMode::Replace);
+            };
+            walkEnvironment.messages = &scriptMessages;
+            walkEnvironment.files = &scriptFiles;
+            walkEnvironment.userDialogs = &scriptDialogs;
+            walkEnvironment.webAddresses = &scriptedWebAddresses;
+            ProgramWalk walk(std::move(walkEnvironment));
+            target.SetWalk(&walk);
             ScriptRunner runner(target, scriptMessages, commandLine.script.toStdString());
             runner.SetUserDialogs(&scriptDialogs);
             runner.SetFileChooser(&scriptFiles);

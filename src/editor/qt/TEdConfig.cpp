@@ -1,8 +1,8 @@
 #include "editor/qt/TEdConfig.h"
 
-#include "app/qt/DialogPlacement.h"
 #include "editor/qt/TSchemaDlg.h"
 #include "platform/Cp1252.h"
+#include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 
 #include <QComboBox>

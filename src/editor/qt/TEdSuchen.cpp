@@ -1,8 +1,8 @@
 #include "editor/qt/TEdSuchen.h"
 
-#include "app/qt/AccentKeyFilter.h"
-#include "app/qt/DialogPlacement.h"
 #include "platform/Cp1252.h"
+#include "platform/qt/AccentKeyFilter.h"
+#include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 
 #include <QCheckBox>

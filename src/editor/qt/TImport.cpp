@@ -1,7 +1,7 @@
 #include "editor/qt/TImport.h"
 
-#include "app/qt/DialogPlacement.h"
-#include "app/qt/TXPage.h"
+#include "page/qt/TXPage.h"
+#include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "editor/qt/TSchemaDlg.h"
 
-#include "app/qt/DialogPlacement.h"
 #include "editor/EdConfigLogic.h"
 #include "platform/AppMessage.h"
 #include "platform/MessagePresenter.h"
+#include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 
 #include <QLabel>

@@ -59,7 +59,7 @@ protected:
     ScriptedMessagePresenter m_messages;
     ProgramObjects m_objects;
     ScriptedFileChooser m_files;
-    ProgramWindows m_windows{m_objects, [] {}, MainWindow::Dialogs::StandIns, m_files, m_files};
+    ProgramWindows m_windows{m_objects, [] {}, ProgramWindows::FileDialogs::Scripted, m_files, m_files};
 };
 
 TEST_F(ProgramWindowsTest, AChangedSchemeIsWrittenWhenTheEditorClosesAndLastsForTheRun) {

@@ -2,6 +2,7 @@
 // What counts is the window's outer size: the largest of the size it asks for (its size hint),
 // the size it opens at and its minimum size, plus 30 pixels of title bar unless it has no border.
 
+#include "app/CommandFakes.h"
 #include "app/ProgramObjects.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/QtIntervalTimer.h"
@@ -81,6 +82,10 @@ protected:
                                                                     .fonts = nullptr,
                                                                 });
         m_recorder = std::make_unique<tWaveRec>(m_media, m_timer, m_registry);
+        m_objects.SetCreatesRealObjects(true);
+        m_objects.CreateVocabularyLibrary();
+        m_objects.CreateThemeList();
+        m_objects.CreateDictionary();
     }
     void TearDown() override { SetMessagePresenter(nullptr); }
 
@@ -124,6 +129,8 @@ protected:
     TXWaveBase m_waveBase;
     AppSettings m_settings;
     ProgramObjects m_objects;
+    std::vector<std::string> m_calls;
+    test::FakeServices m_windows{m_calls};
     FixedAdvanceFonts m_fonts;
     EditorScheme m_scheme;
     QuietSchemeView m_schemeView;
@@ -139,7 +146,10 @@ TEST_F(WindowSizesTest, EveryWindowAndDialogFitsTheSmallestScreen) {
     };
     const std::vector<Case> cases = {
         {"MainWindow",
-         [&] { return std::make_unique<MainWindow>([] {}, m_objects, MainWindow::Dialogs::StandIns); }},
+         [&] {
+             return std::make_unique<MainWindow>([] {}, m_objects,
+                                                 MainWindow::Links{m_windows, m_windows, m_windows});
+         }},
         {"TXLogInWizard", [&] { return std::make_unique<TXLogInWizard>(m_folder.Folder()); }},
         {"TXPasswort", [] { return std::make_unique<TXPasswort>(); }},
         {"TXChangePW", [] { return std::make_unique<TXChangePW>(); }},

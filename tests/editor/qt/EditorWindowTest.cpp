@@ -1,9 +1,9 @@
 #include "app/qt/QtTestApplication.h"
-#include "app/qt/TXPage.h"
 #include "dictionary/TXDatabase.h"
 #include "dictionary/qt/SpecialCharacterMenu.h"
 #include "editor/qt/TImport.h"
 #include "editor/qt/TVocEditor.h"
+#include "page/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/ScriptedMessagePresenter.h"
 #include "platform/Zlib.h"
@@ -82,7 +82,8 @@ protected:
             settingsOpened.emplace_back(which, parent);
         };
         setup.playAtCaret = [this](std::string_view text, int caret, int selection) {
-            played.push_back(std::string(text) + "@" + std::to_string(caret) + "+" + std::to_string(selection));
+            played.push_back(std::string(text) + "@" + std::to_string(caret) + "+" +
+                             std::to_string(selection));
         };
         setup.manageRecording = [this](const std::string& headword, const std::string& file, QWidget*) {
             managed.push_back(headword + "=" + file);

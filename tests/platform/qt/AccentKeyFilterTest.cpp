@@ -1,6 +1,6 @@
-#include "app/qt/AccentKeyFilter.h"
+#include "platform/qt/AccentKeyFilter.h"
 
-#include "QtTestApplication.h"
+#include "app/qt/QtTestApplication.h"
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
 

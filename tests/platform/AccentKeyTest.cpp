@@ -1,4 +1,4 @@
-#include "app/AccentKey.h"
+#include "platform/AccentKey.h"
 
 #include "platform/Cp1252.h"
 #include "platform/FileNames.h"

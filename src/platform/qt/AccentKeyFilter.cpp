@@ -1,6 +1,6 @@
-#include "app/qt/AccentKeyFilter.h"
+#include "platform/qt/AccentKeyFilter.h"
 
-#include "app/AccentKey.h"
+#include "platform/AccentKey.h"
 #include "platform/qt/QtText.h"
 
 #include <QCoreApplication>

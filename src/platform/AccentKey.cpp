@@ -1,4 +1,4 @@
-#include "app/AccentKey.h"
+#include "platform/AccentKey.h"
 
 #include <optional>
 

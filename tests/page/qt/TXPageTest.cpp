@@ -1,8 +1,8 @@
 // The page control on the screen: what the Qt widget does with the keys of the page's INPUT field.
 
-#include "app/qt/TXPage.h"
+#include "page/qt/TXPage.h"
 
-#include "QtTestApplication.h"
+#include "app/qt/QtTestApplication.h"
 #include "platform/qt/QtText.h"
 
 #include <QApplication>

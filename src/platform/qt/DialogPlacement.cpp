@@ -1,4 +1,4 @@
-#include "app/qt/DialogPlacement.h"
+#include "platform/qt/DialogPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

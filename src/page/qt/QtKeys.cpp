@@ -1,4 +1,4 @@
-#include "app/qt/QtKeys.h"
+#include "page/qt/QtKeys.h"
 
 namespace qor {
 

@@ -1,21 +1,21 @@
-#include "app/qt/TXPage.h"
+#include "page/qt/TXPage.h"
 
-#include "app/qt/AccentKeyFilter.h"
-#include "app/qt/QtKeys.h"
 #include "page/controls/PageAnchorLabel.h"
 #include "page/controls/TXMultipleChoice.h"
 #include "page/controls/tButtonListe.h"
 #include "page/controls/tTippAufgabenListe.h"
 #include "page/controls/tXColorButton.h"
+#include "page/qt/QtKeys.h"
 #include "page/render/TXCanvas.h"
 #include "platform/MediaCommands.h"
 #include "platform/RegistryStore.h"
+#include "platform/Shell.h"
+#include "platform/qt/AccentKeyFilter.h"
 #include "platform/qt/QtText.h"
 #include "sound/tWaveRec.h"
 
 #include <QApplication>
 #include <QBitmap>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +26,6 @@
 #include <QScrollBar>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
 #include <cstring>
 
@@ -460,7 +459,7 @@ void TXPage::ShowTextInput(const PageTextInput* input, int scroll) {
 }
 
 bool TXPage::OpenUrl(std::string_view url) {
-    return QDesktopServices::openUrl(QUrl(ToQString(url)));
+    return OpenWebAddress(url);
 }
 
 void TXPage::PlaySoundSync(std::string_view path) {

@@ -60,24 +60,6 @@ TEST(VerbSelectionMarks, ListLinesAndTheVerbTextBuiltFromThem) {
     }
 }
 
-TEST(VerbSelectionMarks, MarkingAllAndCounting) {
-    std::vector<std::string> lines = {"\xA7"
-                                      "avoir",
-                                      "$aller", "$venir"};
-    EXPECT_EQ(MarkedOnCount(lines), 1);
-    MarkAll(lines, true);
-    EXPECT_EQ(lines, (std::vector<std::string>{"\xA7"
-                                               "avoir",
-                                               "\xA7"
-                                               "aller",
-                                               "\xA7"
-                                               "venir"}));
-    EXPECT_EQ(MarkedOnCount(lines), 3);
-    MarkAll(lines, false);
-    EXPECT_EQ(lines, (std::vector<std::string>{"$avoir", "$aller", "$venir"}));
-    EXPECT_EQ(MarkedOnCount(lines), 0);
-}
-
 TEST(VerbSelectionMarks, HiddenTenseBoxesNeverChooseTheirTense) {
     struct Case {
         std::string tenseText;
@@ -97,8 +79,6 @@ TEST(VerbSelectionMarks, HiddenTenseBoxesNeverChooseTheirTense) {
         SCOPED_TRACE(example.tenseText + " " + std::to_string(example.captions.size()));
         EXPECT_EQ(TenseTextFromBoxes(TenseBoxesFor(example.tenseText, example.captions)), example.rebuilt);
     }
-    EXPECT_EQ(all.size(), 16u);
-    EXPECT_EQ(all[14], "Participes");
 }
 
 } // namespace

@@ -49,8 +49,8 @@ protected:
     test::MemoryRegistry m_registry;
     test::CapturedMessages m_messages;
     std::unique_ptr<TVerben> m_verbs;
+    std::vector<VerbExit> m_exits; // outlives the window that reports to it
     std::unique_ptr<TVerbAuswahl> m_window;
-    std::vector<VerbExit> m_exits;
 };
 
 TEST_F(VerbSelectionWindowTest, FitsTheSmallestScreenAndShowsTheStoredChoice) {

@@ -10,19 +10,6 @@ RandomDraw ProgramRandom() {
     return [](int bound) { return RandomBelow(bound); };
 }
 
-std::int32_t MakeColour(int red, int green, int blue) {
-    return static_cast<std::int32_t>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-int RedOf(std::int32_t colour) {
-    return colour & 0xFF;
-}
-int GreenOf(std::int32_t colour) {
-    return (colour >> 8) & 0xFF;
-}
-int BlueOf(std::int32_t colour) {
-    return (colour >> 16) & 0xFF;
-}
-
 std::int32_t FadeBackground(FadeLook look, const RandomDraw& random) {
     if (look.ohneHintergrund)
         return 0;

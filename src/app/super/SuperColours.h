@@ -2,6 +2,8 @@
 // The colours of the fading presentation: where each kind of fade ends and how a frame lies
 // between its start and its end.
 
+#include "page/render/TXBitmap.h"
+
 #include <cstdint>
 #include <functional>
 
@@ -25,11 +27,6 @@ struct FadeColours {
     std::int32_t background = 0;
     bool operator==(const FadeColours&) const = default;
 };
-
-std::int32_t MakeColour(int red, int green, int blue);
-int RedOf(std::int32_t colour);
-int GreenOf(std::int32_t colour);
-int BlueOf(std::int32_t colour);
 
 FadeColours FadeTargets(FadeKind kind, FadeLook look, const RandomDraw& random);
 // The background a fade ends at: black without background, a grey in black and white, else dark.

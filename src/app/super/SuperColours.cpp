@@ -66,7 +66,7 @@ int BlendComponent(int start, int target, int fraction) {
 }
 } // namespace
 
-std::int32_t BlendColour(std::int32_t start, std::int32_t target, int fraction) {
+std::int32_t FadeBlend(std::int32_t start, std::int32_t target, int fraction) {
     return MakeColour(BlendComponent(RedOf(start), RedOf(target), fraction),
                       BlendComponent(GreenOf(start), GreenOf(target), fraction),
                       BlendComponent(BlueOf(start), BlueOf(target), fraction));

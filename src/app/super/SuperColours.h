@@ -37,6 +37,6 @@ int FadeDurationMs(int klassikFaktor);
 // The frame's share of the way, 0..255, after `elapsed` of `duration` milliseconds.
 int FadeFraction(std::int64_t elapsed, int duration);
 // Each component start + (target - start) * fraction / 255, to the nearest integer.
-std::int32_t BlendColour(std::int32_t start, std::int32_t target, int fraction);
+std::int32_t FadeBlend(std::int32_t start, std::int32_t target, int fraction);
 
 } // namespace qor

@@ -211,8 +211,8 @@ void TSuperPresentation::Fade(FadeKind kind) {
         if (frame - begin >= duration)
             break;
         const int fraction = FadeFraction(frame - begin, duration);
-        m_textColour = BlendColour(start.text, targets.text, fraction);
-        m_background = BlendColour(start.background, targets.background, fraction);
+        m_textColour = FadeBlend(start.text, targets.text, fraction);
+        m_background = FadeBlend(start.background, targets.background, fraction);
         m_canvas.PaintBand(m_bandTop, BandHeight(), m_background, font, m_text, m_textColour);
         m_loop.ProcessMessages();
         for (std::int64_t spent = m_loop.Milliseconds() - frame; spent < 10;

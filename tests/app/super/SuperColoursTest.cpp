@@ -27,7 +27,7 @@ TEST(SuperColoursTest, BlendMultipliesBeforeDividingAndRounds) {
     };
     for (const Case& c : cases) {
         const std::int32_t blended =
-            BlendColour(MakeColour(c.start, 0, c.start), MakeColour(c.target, 0, c.target), c.fraction);
+            FadeBlend(MakeColour(c.start, 0, c.start), MakeColour(c.target, 0, c.target), c.fraction);
         EXPECT_EQ(RedOf(blended), c.expected) << c.start << "->" << c.target << " at " << c.fraction;
         EXPECT_EQ(BlueOf(blended), c.expected);
         EXPECT_EQ(GreenOf(blended), 0);

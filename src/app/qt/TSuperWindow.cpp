@@ -11,11 +11,13 @@
 #include "vocab/styles/StyleMusic.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QThread>
 
@@ -92,7 +94,9 @@ void TSuperWindow::Start() {
     SeedRandomFromClock();
     m_presentation->Open();
     m_screenSaver = std::make_unique<ScreenSaverInhibitor>(QStringLiteral("Superlearning"));
-    setWindowState(Qt::WindowFullScreen);
+    // A given size (tests, a window in the place of another) is kept as it is.
+    if (m_setup.geometry.isEmpty())
+        setWindowState(Qt::WindowFullScreen);
     show();
     raise();
     activateWindow();
@@ -103,6 +107,7 @@ void TSuperWindow::Start() {
 }
 
 void TSuperWindow::Finish() {
+    m_finished = true;
     m_timer.stop();
     if (m_music)
         m_music->Stop();
@@ -118,11 +123,26 @@ void TSuperWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
     painter.drawImage(area, m_image, area);
+    // The screen may have grown since the window was made; the rest stays black.
+    const QRegion outside = QRegion(area) - QRegion(m_image.rect());
+    for (const QRect& rect : outside)
+        painter.fillRect(rect, Qt::black);
 }
 
 void TSuperWindow::mousePressEvent(QMouseEvent* event) {
     m_presentation->RequestStop();
     event->accept();
+}
+
+// Closed from outside (the desktop's close shortcut), the window still ends the way a click ends
+// it, so that the window the presentation came from comes back.
+void TSuperWindow::closeEvent(QCloseEvent* event) {
+    if (m_finished) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    m_presentation->RequestStop();
 }
 
 void TSuperWindow::keyPressEvent(QKeyEvent* event) {

@@ -51,6 +51,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     class Loop;
@@ -64,6 +65,7 @@ private:
     std::unique_ptr<TSuperPresentation> m_presentation;
     std::unique_ptr<ScreenSaverInhibitor> m_screenSaver;
     QTimer m_timer;
+    bool m_finished = false;
 };
 
 } // namespace qor

@@ -91,16 +91,21 @@ void TSuperPresentation::ChooseEntry() {
     m_chooser.Next();
 }
 
+// Without a library the presentation shows empty entries rather than failing.
+std::string TSuperPresentation::Word() const {
+    return m_parts.library ? m_parts.library->Vokabel(m_chooser.Current()) : std::string();
+}
+
 std::string TSuperPresentation::EntryText() const {
-    return "{ " + m_parts.library->Vokabel(m_chooser.Current()) + " }";
+    return "{ " + Word() + " }";
 }
 
 std::string TSuperPresentation::Meaning() const {
-    return m_parts.library->Bedeutung(m_chooser.Current(), 0);
+    return m_parts.library ? m_parts.library->Bedeutung(m_chooser.Current(), 0) : std::string();
 }
 
 bool TSuperPresentation::EntryIsGerman() const {
-    return m_parts.library->Deutsch(m_chooser.Current());
+    return m_parts.library && m_parts.library->Deutsch(m_chooser.Current());
 }
 
 void TSuperPresentation::Speak(const std::string& text) {
@@ -121,7 +126,7 @@ void TSuperPresentation::FadeStep() {
     case 1:
         Fade(FadeKind::Show);
         if (!EntryIsGerman())
-            Speak(m_parts.library->Vokabel(m_chooser.Current()));
+            Speak(Word());
         break;
     case 2:
     case 5:
@@ -153,7 +158,7 @@ void TSuperPresentation::LetterStep() {
     case 0: {
         ChooseEntry();
         if (!EntryIsGerman())
-            Speak(m_parts.library->Vokabel(m_chooser.Current()));
+            Speak(Word());
         m_text = EntryText();
         DrawLetters();
         const int length = static_cast<int>(m_text.size());

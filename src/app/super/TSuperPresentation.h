@@ -89,6 +89,7 @@ private:
     void Speak(const std::string& text);
     void DrawLetters();
     FontSpec BandFont() const;
+    std::string Word() const;
     std::string EntryText() const;
     std::string Meaning() const;
     bool EntryIsGerman() const;

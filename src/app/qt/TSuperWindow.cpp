@@ -88,7 +88,11 @@ TSuperWindow::TSuperWindow(SuperWindowSetup setup)
     connect(&m_timer, &QTimer::timeout, this, [this] { m_presentation->Tick(); });
 }
 
-TSuperWindow::~TSuperWindow() = default;
+// Deleted before the presentation ended (the program is closing): the music must not outlive it.
+TSuperWindow::~TSuperWindow() {
+    if (!m_finished && m_music)
+        m_music->Stop();
+}
 
 void TSuperWindow::Start() {
     SeedRandomFromClock();

@@ -102,21 +102,23 @@ QtPrintService::QtPrintService() {
 QtPrintService::~QtPrintService() = default;
 
 QPrinter& QtPrintService::Printer() {
-    if (!m_printer) {
+    if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setPageSize(QPageSize(QPageSize::A4));
-        if (QPrinterInfo::availablePrinters().isEmpty()) {
-            m_printer->setOutputFormat(QPrinter::PdfFormat);
-            const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-            m_printer->setOutputFileName(QDir(folder).filePath(QStringLiteral("Vokabeln.pdf")));
-        }
-    }
     if (!m_pdfFile.isEmpty()) {
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_pdfFile);
+        m_printer->setPageSize(QPageSize(QPageSize::A4));
         // The whole sheet, as a PDF printer on Windows has it: positions on it are exact.
         m_printer->setFullPage(true);
         m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    } else if (!m_printerChosen) {
+        m_printerChosen = true;
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+            m_printer->setPageSize(QPageSize(QPageSize::A4));
+            const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            m_printer->setOutputFileName(QDir(folder).filePath(QStringLiteral("Vokabeln.pdf")));
+        }
     }
     return *m_printer;
 }

@@ -39,6 +39,7 @@ private:
     QPrinter& Printer();
 
     std::unique_ptr<QPrinter> m_printer;
+    bool m_printerChosen = false; // the system's printers were looked up
     QString m_pdfFile;
     FlashCardDialogMode m_dialogMode = FlashCardDialogMode::Show;
 };

@@ -6,8 +6,10 @@
 #include "vocab/VocabTestSupport.h"
 #include "vocab/qt/QtPrintService.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
 #include <cstdio>
@@ -127,6 +129,11 @@ TEST_F(PdfPrintout, ScriptedDialogShiftsTheBacks) {
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->findChild<QLabel*>("lVerschieben")->text(), "0,0 mm");
+        EXPECT_TRUE(dialog->findChild<QRadioButton*>("rbAlle")->isChecked());
+        // Choosing a sheet number chooses a range.
+        emit dialog->findChild<QComboBox*>("cbVon")->activated(0);
+        EXPECT_TRUE(dialog->findChild<QRadioButton*>("rbSeiten")->isChecked());
         dialog->findChild<QSlider*>("tbVerschieben")->setValue(-40);
         EXPECT_EQ(dialog->findChild<QLabel*>("lVerschieben")->text(), "-4,0 mm");
         dialog->findChild<QPushButton*>("bOK")->click();

@@ -37,13 +37,13 @@ QtPrintSurface::QtPrintSurface(QPainter& painter, QPagedPaintDevice& device)
 }
 
 void QtPrintSurface::SetFont(std::string_view name, int height, bool bold, bool italic) {
-    FontSpec spec;
-    spec.name = std::string(name);
-    spec.height = height;
-    spec.heightIsCell = true;
-    spec.bold = bold;
-    spec.italic = italic;
-    m_font = QtFontService::FontFor(spec);
+    FontSpec request;
+    request.name = std::string(name);
+    request.height = height;
+    request.heightIsCell = true;
+    request.bold = bold;
+    request.italic = italic;
+    m_font = QtFontService::FontFor(request);
     m_font.setKerning(false);
 }
 

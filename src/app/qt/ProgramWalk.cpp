@@ -1,5 +1,6 @@
 #include "app/qt/ProgramWalk.h"
 
+#include "app/DebugLog.h"
 #include "app/MainWindowState.h"
 #include "app/ScriptedFileChooser.h"
 #include "app/ScriptedUserDialogs.h"
@@ -143,6 +144,22 @@ std::vector<std::pair<std::string, std::function<void()>>> Triggers(QWidget& win
 // The items that end the program: the walk would end with them.
 bool EndsProgram(const std::string& caption) {
     return caption == "Beenden" || caption == "END";
+}
+
+// A link to the page "END", or page commands with "end" among them.
+bool LinkEndsProgram(std::string_view target) {
+    if (target == "END")
+        return true;
+    if (target.empty() || target.front() != '\xA7')
+        return false;
+    std::string_view commands = target.substr(1);
+    while (!commands.empty()) {
+        const std::size_t comma = commands.find(',');
+        if (commands.substr(0, comma) == "end")
+            return true;
+        commands = comma == std::string_view::npos ? std::string_view() : commands.substr(comma + 1);
+    }
+    return false;
 }
 
 } // namespace
@@ -312,7 +329,7 @@ std::vector<WalkItem> ProgramWalk::WalkLinks() {
         });
         for (const std::string& name : names) {
             const std::string target = SplitLinkName(name).target;
-            if (target == "END")
+            if (LinkEndsProgram(target))
                 continue;
             ShowPage(page);
             widget = m_environment.mainPage();
@@ -333,6 +350,7 @@ std::vector<WalkItem> ProgramWalk::WalkLinks() {
             // The mouse rests on the link first: what hovering shows is not the click's doing.
             SendMouse(*widget, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
             Settle(50);
+            DebugLog("walk " + page + ": " + name);
             const Snapshot before = Take();
             if (target.empty()) {
                 // A hint or tooltip: hovering is all it does.

@@ -146,7 +146,6 @@ TVocOptionen::TVocOptionen(VocOptionenSetup setup, QWidget* parent)
     m_page = new TXPage(this);
     m_page->setGeometry(0, menuHeight, kClientWidth, kClientHeight - menuHeight - m_navigation->height());
     m_page->Page().SetXPath(m_setup.pageFolder);
-    m_page->Page().SetXFile(kPageFile);
 
     if (LoggedIn())
         m_library.ComputeScores();
@@ -164,6 +163,13 @@ TVocOptionen::TVocOptionen(VocOptionenSetup setup, QWidget* parent)
 }
 
 TVocOptionen::~TVocOptionen() = default;
+
+void TVocOptionen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A hidden page control learns its size only when shown; the page is laid out at that size.
+    if (!std::exchange(m_pageLoaded, true))
+        m_page->Page().SetXFile(kPageFile);
+}
 
 void TVocOptionen::BuildControls() {
     QWidget* p = m_page;

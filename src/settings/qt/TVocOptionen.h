@@ -99,6 +99,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -155,6 +156,7 @@ private:
     QtSaveFileChooser m_saveChooser{this};
     bool m_filling = false; // the window fills its controls: their change signals are not choices
     bool m_left = false;    // onExit was called: a later close is no second way out
+    bool m_pageLoaded = false;
 
     QMenuBar* m_menuBar = nullptr;
     TXPage* m_page = nullptr;

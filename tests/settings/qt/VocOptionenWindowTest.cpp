@@ -313,6 +313,8 @@ TEST(TBInfoTest, ShowsTheCountsOfBothDirections) {
     table.deutschFranzoesisch.difficulties = {0, 0, 0, 0, 7};
     TBInfo info(table);
     EXPECT_EQ(info.windowTitle(), QStringLiteral("Infos zur Bibliothek"));
+    EXPECT_LE(info.sizeHint().width(), 800);
+    EXPECT_LE(info.sizeHint().height(), 600);
     const std::pair<const char*, const char*> expected[] = {
         {"FDWortart0", "3"}, {"FDWortart5", "2"},     {"FDGesamt", "6"},  {"FDKontext", "4"},
         {"FDSchwer2", "3"},  {"FDSchwerGesamt", "6"}, {"DFSchwer4", "7"}, {"DFGesamt", "0"},

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <gtest/gtest.h>
@@ -79,6 +80,7 @@ protected:
         setup.saveChooser = &m_chooser;
         setup.editorExists = [this] { return m_editorExists; };
         setup.onExit = [this](OptionsExit exit) { m_exits.push_back(exit); };
+        setup.playRecording = [this](const std::string& headword) { m_played.push_back(headword); };
         setup.changeVocabularyFolder = [this](const std::string& folder) { m_changedFolder = folder; };
         m_window = std::make_unique<TVocOptionen>(std::move(setup));
         return *m_window;
@@ -107,6 +109,7 @@ protected:
     TVocEinstellungen m_settings;
     bool m_editorExists = false;
     std::string m_changedFolder;
+    std::vector<std::string> m_played;
     std::vector<OptionsExit> m_exits;
     std::unique_ptr<TVocOptionen> m_window;
 };
@@ -301,6 +304,37 @@ TEST_F(VocOptionenWindowTest, AnotherFolderBecomesTheVocabularyFolderAndAddingEx
     EXPECT_EQ(m_chooser.requests[0].startFolder, m_temp.Folder());
     EXPECT_EQ(m_changedFolder, m_temp.MakeFolder("andere"));
     EXPECT_EQ(m_settings.Bis, m_library.Count() - 1);
+}
+
+TEST_F(VocOptionenWindowTest, ADoubleClickOnTheListPlaysTheHeadword) {
+    Fill(3);
+    TVocOptionen& window = Open();
+    auto* list = window.findChild<TXListBox*>("Liste");
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
+        QMouseEvent event(type, QPointF(50, 30), list->mapToGlobal(QPointF(50, 30)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list, &event);
+    }
+    EXPECT_EQ(m_played, std::vector<std::string>{"mot1"});
+}
+
+TEST_F(VocOptionenWindowTest, LibraryCommandsRedisplayAndAChangedLibraryIsNotDroppedUnasked) {
+    for (const char* word : {"chat", "chat", "chien"})
+        m_library.Add(Noun(word));
+    m_library.AddBlank();
+    Open();
+    m_window->Action("DoppelteRaus")->trigger();
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"1 doppelte Vokabeln wurden entfernt!"});
+    EXPECT_EQ(Text("Counter"), "2 Vokabeln");
+    ASSERT_TRUE(m_library.Changed());
+    m_messages.AddAnswer(kIdCancel);
+    m_window->Action("FileNeu")->trigger();
+    EXPECT_EQ(m_library.Count(), 2);
+    m_messages.AddAnswer(kIdNo);
+    m_window->Action("FileNeu")->trigger();
+    EXPECT_EQ(m_library.Count(), 0);
+    EXPECT_EQ(Text("Counter"), "0 Vokabeln");
+    EXPECT_EQ(m_messages.Messages().size(), 3u);
 }
 
 TEST(TBInfoTest, ShowsTheCountsOfBothDirections) {

@@ -34,12 +34,7 @@ TEST(VocOptionenLogicTest, ListLinesMarkTheDirectionAndShowScoresOnlyForALearner
     EXPECT_EQ(OptionsListLines(library, false), (std::vector<std::string>{"\xA7Haus", "$maison"}));
     EXPECT_EQ(OptionsListLines(library, true), (std::vector<std::string>{"\xA7Haus&0%", "$maison&-12%"}));
     EXPECT_EQ(RangeItems(library), (std::vector<std::string>{"1   Haus", "2   maison"}));
-}
-
-TEST(VocOptionenLogicTest, CounterNamesTheAverageOnlyForALearnerWithEntries) {
-    EXPECT_EQ(CounterText(3, false, 40), "3 Vokabeln");
-    EXPECT_EQ(CounterText(3, true, 40), "3 Vokabeln - Durchschnittliche Performance: 40%");
-    EXPECT_EQ(CounterText(0, true, 0), "0 Vokabeln");
+    EXPECT_EQ(CounterText(0, true, 0), "0 Vokabeln") << "no average of nothing";
 }
 
 TEST(VocOptionenLogicTest, QuestionsPerRoundRange) {
@@ -113,12 +108,6 @@ TEST(VocOptionenLogicTest, ScoreExplanations) {
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(ScoreExplanation(value), *text) << value;
-}
-
-TEST(VocOptionenLogicTest, MultipleChoiceLabelsShareTheHundred) {
-    const MultipleChoiceLabels labels = MultipleChoiceTexts(30);
-    EXPECT_EQ(labels.multipleChoice, "Multiple Choice 30%");
-    EXPECT_EQ(labels.typed, "70% Eintippen");
 }
 
 TEST(VocOptionenLogicTest, InfoCountsPerDirectionSkipUnknownClassesAndDifficulties) {

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <algorithm>
+#include <utility>
 
 namespace qor {
 

@@ -134,6 +134,9 @@ public:
     bool Changed() const { return m_changed; }
     void SetChanged(bool changed) { m_changed = changed; }
     const std::string& FileName() const { return m_fileName; }
+    // Flash cards are being printed: a second printout of them is refused meanwhile.
+    bool Printing() const { return m_printing; }
+    void SetPrinting(bool printing) { m_printing = printing; }
     const std::string& RandomAreaFolder() const { return m_randomAreaFolder; }
     // The last entry the query may ask; reset to the last entry whenever a file is read. It is the
     // settings' `Bis` once settings are attached.
@@ -219,6 +222,7 @@ private:
     int m_current = 0;
     std::string m_fileName;
     bool m_changed = false;
+    bool m_printing = false;
     std::string m_randomAreaFolder;
     TLastFiles m_recentFiles{[this] { return m_fileName; }};
     TXUserBase* m_users = nullptr;

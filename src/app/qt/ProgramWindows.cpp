@@ -17,6 +17,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/qt/DialogPlacement.h"
 #include "vocab/TBibliothek.h"
+#include "vocab/verbs/TVerben.h"
 
 #include <QTimer>
 
@@ -138,12 +139,15 @@ TXPage* ProgramWindows::CurrentPage() const {
 QWidget* ProgramWindows::ShownWindow() const {
     if (m_editor && m_editor->isVisible())
         return m_editor.get();
+    if (m_verbWindow)
+        return m_verbWindow.get();
     return m_main;
 }
 
 void ProgramWindows::ReturnToMainWindow() {
     if (m_editor)
         DestroyEditor();
+    m_verbWindow.reset();
     if (m_dictionaryWindow)
         m_dictionaryWindow->hide();
     if (!m_main)
@@ -253,6 +257,7 @@ void ProgramWindows::DestroyEditor() {
 }
 
 bool ProgramWindows::CloseWindowsForEnd(EndQuestions questions, MayStay mayStay) {
+    m_verbWindow.reset();
     if (m_editor) {
         if (questions == EndQuestions::Ask && m_editor->isVisible() &&
             m_editor->Core().Leave(LeaveCommand::Close) == EditorExit::Stay && mayStay == MayStay::Yes)
@@ -266,7 +271,46 @@ bool ProgramWindows::CloseWindowsForEnd(EndQuestions questions, MayStay mayStay)
 
 void ProgramWindows::OpenQuerySettings() {}
 
-void ProgramWindows::OpenVerbSettings() {}
+void ProgramWindows::OpenVerbSettings() {
+    TVerben* verbs = m_objects.EnsureVerbs();
+    if (!verbs || m_verbWindow)
+        return;
+    VerbSelectionSetup setup;
+    setup.verbs = verbs;
+    setup.onExit = [this](VerbExit exit) {
+        // The window's own click is still running: it is released once that has returned.
+        QTimer::singleShot(0, [this, exit] { VerbWindowExited(exit); });
+    };
+    m_verbWindow = std::make_unique<TVerbAuswahl>(std::move(setup));
+    ReplaceMainBy(*m_verbWindow);
+}
+
+void ProgramWindows::VerbWindowExited(VerbExit exit) {
+    if (!m_verbWindow)
+        return;
+    const QPoint at = m_verbWindow->pos();
+    MainWindowState& state = MainState();
+    switch (exit) {
+    case VerbExit::Query:
+        state.returnPage.clear();
+        state.pendingCommand = "verb";
+        break;
+    case VerbExit::Cancel:
+        state.returnPage = "verben.htx";
+        break;
+    case VerbExit::Closed:
+        break;
+    }
+    m_verbWindow->hide();
+    m_verbWindow.release()->deleteLater();
+    ShowMainWindow(at, std::nullopt);
+}
+
+void ProgramWindows::ReplaceMainBy(QWidget& window) {
+    window.move(m_main ? m_main->pos() : QPoint());
+    window.show();
+    ReleaseMain();
+}
 
 void ProgramWindows::OpenSuperlearningFade() {}
 

@@ -10,6 +10,7 @@
 #include "editor/EditorRecording.h"
 #include "editor/EditorScheme.h"
 #include "editor/TVocEditorCore.h"
+#include "vocab/verbs/qt/TVerbAuswahl.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -20,6 +21,7 @@
 namespace qor {
 
 class ProgramObjects;
+class TVerbAuswahl;
 class TVocEditor;
 class TXWb;
 class TXPage;
@@ -80,6 +82,9 @@ private:
     };
 
     void ConnectFailedQueryStart();
+    void VerbWindowExited(VerbExit exit);
+    // The main window goes once the tool window that replaces it shows.
+    void ReplaceMainBy(QWidget& window);
     void EditorExited(EditorExit exit);
     void ReleaseMain();
     // A changed scheme goes to "default.ed" when the editor closes; the next editor of the run
@@ -99,6 +104,7 @@ private:
     std::unique_ptr<EditorRecorder> m_editorRecorder;
     WbService m_dictionaryService{*this};
     std::unique_ptr<TXWb> m_dictionaryWindow;
+    std::unique_ptr<TVerbAuswahl> m_verbWindow;
 };
 
 } // namespace qor

@@ -34,6 +34,7 @@ class QTimer;
 
 namespace qor {
 
+class PrintService;
 class TFrListe;
 class TFrNavigation;
 class TXDatabase;
@@ -75,6 +76,9 @@ struct EditorWindowSetup {
     // The open and save dialogs (not owned); without them the editor shows its own over itself.
     FileChooser* openChooser = nullptr;
     FileChooser* saveChooser = nullptr;
+    // "Drucken...", "Karteikarten drucken...", "Drucker einrichten..." and the button bDrucken
+    // (not owned); without it they stay disabled.
+    PrintService* printService = nullptr;
 };
 
 class TVocEditor : public QWidget, private EditorView, private EditorDialogs, private SchemeEditorView {
@@ -109,6 +113,7 @@ private:
     // The fields and the dictionary panel follow the entry frame's width.
     void LayOutEntryFrame();
     void BuildMenus();
+    void AddPrintItems(QMenu* file);
     void ConnectList();
     void ConnectRecorder();
     // The recorder buttons' pressed and enabled states, and the polling timer, after each change.

@@ -6,6 +6,8 @@
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/qt/QtText.h"
+#include "settings/qt/TFrListe.h"
+#include "vocab/qt/PrintService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace qor {
 
@@ -40,6 +43,7 @@ void TVocEditor::BuildMenus() {
     AddAction(file, "FileSaveAs", ToQString("Speichern &unter..."_cp), [this] { m_core->FileSaveAs(); });
     AddAction(file, "Importieren1", ToQString("Importieren..."_cp), [this] { m_core->Importieren(); });
     AddAction(file, "mZufall", ToQString("Zufällig erzeugen..."_cp), [this] { m_core->ZufallErzeugen(); });
+    AddPrintItems(file);
     file->addSeparator();
     for (int i = 0; i < 4; ++i) {
         m_recentItems[static_cast<std::size_t>(i)] =
@@ -147,6 +151,24 @@ void TVocEditor::BuildMenus() {
         if (m_setup.onHintsChanged)
             m_setup.onHintsChanged(on);
     });
+}
+
+void TVocEditor::AddPrintItems(QMenu* file) {
+    PrintService* printer = m_setup.printService;
+    TBibliothek& library = *m_setup.library;
+    const auto printList = [this, printer, &library] { printer->PrintList(library, this); };
+    AddAction(file, "Drucken", ToQString("Drucken..."_cp), printList)->setEnabled(printer);
+    AddAction(file, "Karteikarten", ToQString("Karteikarten drucken..."_cp), [this, printer, &library] {
+        printer->PrintFlashCards(library, this);
+    })->setEnabled(printer);
+    AddAction(file, "DruckerEinrichten", ToQString("Drucker einrichten..."_cp), [this, printer] {
+        printer->SetUpPrinter(this);
+    })->setEnabled(printer);
+    if (QPushButton* button = m_listFrame->Button("bDrucken")) {
+        button->setEnabled(printer);
+        if (printer)
+            connect(button, &QPushButton::clicked, this, printList);
+    }
 }
 
 void TVocEditor::AddClipboardItems(QMenu* edit) {

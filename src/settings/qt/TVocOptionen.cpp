@@ -386,11 +386,8 @@ void TVocOptionen::ConnectControls() {
     button("bDazu", [this] { FileDazu(); });
     button("bSave", [this] { FileSave(); });
     button("bInfo", [this] { ShowInfo(); });
-    button("bDrucken", [this] {
-        if (m_setup.printList)
-            m_setup.printList();
-    });
-    m_fileButtons.at("bDrucken")->setEnabled(static_cast<bool>(m_setup.printList));
+    button("bDrucken", [this] { PrintList(); });
+    m_fileButtons.at("bDrucken")->setEnabled(m_setup.printService != nullptr);
 }
 
 // The controls take the settings; ProRunde is clamped into the slider's range by ShowTrackProRunde.

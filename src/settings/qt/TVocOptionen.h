@@ -29,6 +29,7 @@ class QSlider;
 
 namespace qor {
 
+class PrintService;
 class RegistryStore;
 class TBibliothek;
 class TFrNavigation;
@@ -70,10 +71,9 @@ struct VocOptionenSetup {
     std::function<void(OptionsSettingsDialog which, QWidget* parent)> openSettings;
     // The presentation styles need the superlearning options: made here when missing.
     std::function<void()> ensureSuperOptions;
-    // Printing; a missing one disables its menu item (and "Drucken..." also the print button).
-    std::function<void()> printList;
-    std::function<void()> printFlashCards;
-    std::function<void()> setUpPrinter;
+    // "Drucken...", "Karteikarten drucken...", "Drucker einrichten..." and bDrucken (not owned);
+    // without it they are disabled.
+    PrintService* printService = nullptr;
     std::function<void(OptionsExit exit)> onExit;
 };
 
@@ -142,6 +142,7 @@ private:
     void Mischen();
     void DoppelteRaus();
     void ShowInfo();
+    void PrintList();
     FileChooser& OpenChooser() { return m_setup.openChooser ? *m_setup.openChooser : m_openChooser; }
     FileChooser& SaveChooser() { return m_setup.saveChooser ? *m_setup.saveChooser : m_saveChooser; }
 

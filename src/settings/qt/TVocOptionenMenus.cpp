@@ -8,6 +8,7 @@
 #include "settings/qt/TVocOptionen.h"
 #include "vocab/TBibliothek.h"
 #include "vocab/TVocEinstellungen.h"
+#include "vocab/qt/PrintService.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -49,20 +50,16 @@ void TVocOptionen::BuildMenus() {
     AddAction(file, "FileSave", ToQString("&Speichern"_cp), [this] { FileSave(); });
     AddAction(file, "FileSaveAs", ToQString("Speichern &unter..."_cp), [this] { FileSaveAs(); });
     file->addSeparator();
-    const auto optional = [](const std::function<void()>& call) {
-        return [&call] {
-            if (call)
-                call();
-        };
-    };
-    AddAction(file, "Drucken", ToQString("Drucken..."_cp), optional(m_setup.printList))
-        ->setEnabled(static_cast<bool>(m_setup.printList));
-    AddAction(file, "Karteikarten", ToQString("Karteikarten drucken..."_cp),
-              optional(m_setup.printFlashCards))
-        ->setEnabled(static_cast<bool>(m_setup.printFlashCards));
-    AddAction(file, "DruckerEinrichten", ToQString("Drucker einrichten..."_cp),
-              optional(m_setup.setUpPrinter))
-        ->setEnabled(static_cast<bool>(m_setup.setUpPrinter));
+    const bool printing = m_setup.printService != nullptr;
+    AddAction(file, "Drucken", ToQString("Drucken..."_cp), [this] { PrintList(); })->setEnabled(printing);
+    AddAction(file, "Karteikarten", ToQString("Karteikarten drucken..."_cp), [this] {
+        if (m_setup.printService)
+            m_setup.printService->PrintFlashCards(m_library, this);
+    })->setEnabled(printing);
+    AddAction(file, "DruckerEinrichten", ToQString("Drucker einrichten..."_cp), [this] {
+        if (m_setup.printService)
+            m_setup.printService->SetUpPrinter(this);
+    })->setEnabled(printing);
     file->addSeparator();
     AddAction(file, "Info", ToQString("&Info"_cp), [this] { ShowInfo(); });
     file->addSeparator();
@@ -227,6 +224,11 @@ void TVocOptionen::DoppelteRaus() {
     const int removed = m_library.RemoveDuplicates(Report::Show);
     FullDisplay();
     ShowAppMessage(std::to_string(removed) + " doppelte Vokabeln wurden entfernt!", kMbOk);
+}
+
+void TVocOptionen::PrintList() {
+    if (m_setup.printService)
+        m_setup.printService->PrintList(m_library, this);
 }
 
 void TVocOptionen::ShowInfo() {

@@ -16,6 +16,7 @@
 #include "users/TXUserBase.h"
 #include "vocab/TBibliothek.h"
 #include "vocab/TVocEinstellungen.h"
+#include "vocab/qt/PrintService.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,6 +39,14 @@ public:
         return std::nullopt;
     }
     std::optional<UserCredentials> ShowTXLogInWizard() override { return std::nullopt; }
+};
+
+class CountingPrints : public PrintService {
+public:
+    std::vector<std::string> calls;
+    void PrintList(TBibliothek&, QWidget*) override { calls.push_back("list"); }
+    void PrintFlashCards(TBibliothek&, QWidget*) override { calls.push_back("cards"); }
+    void SetUpPrinter(QWidget*) override { calls.push_back("setup"); }
 };
 
 TVokabel Noun(const std::string& vokabel, int schwierigkeit = 0) {
@@ -80,6 +89,7 @@ protected:
         setup.saveChooser = &m_chooser;
         setup.editorExists = [this] { return m_editorExists; };
         setup.onExit = [this](OptionsExit exit) { m_exits.push_back(exit); };
+        setup.printService = m_printService;
         setup.playRecording = [this](const std::string& headword) { m_played.push_back(headword); };
         setup.changeVocabularyFolder = [this](const std::string& folder) { m_changedFolder = folder; };
         m_window = std::make_unique<TVocOptionen>(std::move(setup));
@@ -110,6 +120,7 @@ protected:
     bool m_editorExists = false;
     std::string m_changedFolder;
     std::vector<std::string> m_played;
+    PrintService* m_printService = nullptr;
     std::vector<OptionsExit> m_exits;
     std::unique_ptr<TVocOptionen> m_window;
 };
@@ -335,6 +346,17 @@ TEST_F(VocOptionenWindowTest, LibraryCommandsRedisplayAndAChangedLibraryIsNotDro
     EXPECT_EQ(m_library.Count(), 0);
     EXPECT_EQ(Text("Counter"), "0 Vokabeln");
     EXPECT_EQ(m_messages.Messages().size(), 3u);
+}
+
+TEST_F(VocOptionenWindowTest, PrintingGoesToTheProgramsPrintService) {
+    CountingPrints prints;
+    m_printService = &prints;
+    Fill(2);
+    Open();
+    Child<QPushButton>("bDrucken")->click();
+    for (const char* item : {"Drucken", "Karteikarten", "DruckerEinrichten"})
+        m_window->Action(item)->trigger();
+    EXPECT_EQ(prints.calls, (std::vector<std::string>{"list", "list", "cards", "setup"}));
 }
 
 TEST(TBInfoTest, ShowsTheCountsOfBothDirections) {

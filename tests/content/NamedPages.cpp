@@ -122,7 +122,7 @@ const std::vector<NamedPage>& NamedPages() {
                    "§chpw"_cp,
                    "§[stats]statistik.htx"_cp,
                    "§superopts"_cp,
-                   "voc_opt1.htx",
+                   "einstellungen.htx",
                    "§paths"_cp,
                    "§recsetup"_cp,
                    "§wavebase"_cp,
@@ -262,10 +262,13 @@ const std::vector<NamedPage>& NamedPages() {
          .links = {"§[stats]statistik.htx"_cp, "§chpw"_cp, "§chusr"_cp, "main.htx"},
          .switches = {"login"},
          .pictures = {"absolut", "relativ", "deutsch", "fremd"}},
-        {.page = "voc_opt1.htx",
+        // The settings overview, reached from the start page.
+        {.page = "einstellungen.htx",
          .links = {"§vocein"_cp, "§superopts"_cp, "§paths"_cp, "§recsetup"_cp, "§wavebase"_cp, "§seekcd"_cp,
                    "§verbmanuell"_cp, "main.htx"},
          .switches = {"cdrom"}},
+        // The vocabulary settings window shows it behind its controls.
+        {.page = "voc_opt1.htx", .windowBackground = true},
         {.page = "_wizard1.htx", .conditions = {"f"}, .fitWidth = 480, .fitHeight = 261},
         {.page = "_wizard2.htx", .conditions = {"f"}, .fitWidth = 480, .fitHeight = 261},
         {.page = "_import.htx"},

@@ -56,6 +56,8 @@ struct NamedPage {
     // Pages shown in a dialog's smaller page control: every box stays inside this size.
     int fitWidth = 0;
     int fitHeight = 0;
+    // A window shows the page behind its own controls and leads on by them: the page has no links.
+    bool windowBackground = false;
 };
 
 // The marker word of a variable or special code.

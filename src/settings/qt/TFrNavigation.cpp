@@ -21,6 +21,12 @@ TFrNavigation::TFrNavigation(QWidget* parent) : QFrame(parent) {
     resize(800, kFrNavigationHeight);
 }
 
+void TFrNavigation::SetCaption(int index, std::string_view caption) {
+    QPushButton* button = Button(index);
+    button->setText(ToQString(caption));
+    button->setObjectName(ToQString(caption).trimmed());
+}
+
 void TFrNavigation::resizeEvent(QResizeEvent*) {
     auto rects = LayoutFrNavigation(width());
     for (std::size_t i = 0; i < m_buttons.size(); ++i)

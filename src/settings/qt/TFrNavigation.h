@@ -3,6 +3,7 @@
 
 #include <QFrame>
 #include <array>
+#include <string_view>
 
 class QPushButton;
 
@@ -16,6 +17,9 @@ public:
     // Left to right: "home", "einstellungen", "klassisch", "abgedreht ", "techno", "super dd ",
     // "abfragen".
     QPushButton* Button(int index) const { return m_buttons[static_cast<std::size_t>(index)]; }
+    // Another window's bar names a button after its own way out (the settings window's second
+    // button leads to the editor); the button's object name follows its caption.
+    void SetCaption(int index, std::string_view caption);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -84,10 +84,11 @@ constexpr StepSyntax kSteps[] = {
 constexpr int kFilePollInterval = 50;
 constexpr int kFileWaitLimit = 60000;
 
-// The steps that "after" may run later: actions, no expectations.
-constexpr std::string_view kLaterSteps[] = {"click", "right-click", "move",       "key",
-                                            "type",  "command",     "click-link", "screenshot",
-                                            "press", "select",      "check",      "slide"};
+// The steps that "after" may run later: actions, and reading what a widget of an open dialog shows
+// (the dialog keeps the script waiting in the step that opened it).
+constexpr std::string_view kLaterSteps[] = {"click",   "right-click", "move",       "key",   "type",
+                                            "command", "click-link",  "screenshot", "press", "select",
+                                            "check",   "slide",       "expect-text"};
 
 // Pages name their folders with "\" or "/" and in any case; a visited page is kept in one form.
 std::string VisitedName(std::string path) {

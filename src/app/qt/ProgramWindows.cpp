@@ -9,13 +9,17 @@
 #include "app/RecordingIndex.h"
 #include "app/RecordingPlayback.h"
 #include "app/qt/QtSettingsDialogs.h"
+#include "app/qt/TBackdrop.h"
+#include "app/qt/TSuperWindow.h"
 #include "dictionary/qt/TXWb.h"
 #include "editor/EditorScheme.h"
 #include "editor/EditorWaveRecorder.h"
 #include "editor/qt/TVocEditor.h"
 #include "platform/Fonts.h"
+#include "platform/MediaCommands.h"
 #include "platform/RegistryStore.h"
 #include "platform/qt/DialogPlacement.h"
+#include "settings/TSuperOptions.h"
 #include "vocab/TBibliothek.h"
 #include "vocab/verbs/TVerben.h"
 
@@ -31,6 +35,19 @@ std::string HeadwordRecording(std::string_view headword) {
     return stored ? ResolveDataPath(*stored).file : std::string();
 }
 
+void ChangeVocabularyFolder(const std::string& folder) {
+    Settings().vocabularyFolder = folder;
+    SaveFolderSettings(kSaveVocabularyFolder);
+}
+
+// A window that goes while it is shown would count as the program's last one closing.
+template <typename Window> void HideAndDestroyLater(std::unique_ptr<Window>& window) {
+    if (!window)
+        return;
+    window->hide();
+    window.release()->deleteLater();
+}
+
 } // namespace
 
 ProgramWindows::ProgramWindows(ProgramObjects& objects, std::function<void()> endProgram, FileDialogs dialogs,
@@ -41,10 +58,23 @@ ProgramWindows::ProgramWindows(ProgramObjects& objects, std::function<void()> en
 ProgramWindows::~ProgramWindows() {
     if (TBibliothek* library = m_objects.Library())
         library->SetOpenOptionsWindow(nullptr);
+    delete m_superWindow.data();
+    m_optionsWindow.reset();
+    m_verbWindow.reset();
     if (m_editor)
         DestroyEditor();
     m_dictionaryWindow.reset();
     delete m_main.data();
+}
+
+void ProgramWindows::ShowBackdrop(std::int32_t colour) {
+    if (!m_backdrop) {
+        m_backdrop = std::make_unique<TBackdrop>(colour);
+        m_backdrop->onColourChanged = [this](std::int32_t chosen) { m_objects.SetBackdrop(chosen, true); };
+    }
+    m_backdrop->SetColour(colour);
+    m_backdrop->ShowColor();
+    m_backdrop->ShowBehind();
 }
 
 MainWindow* ProgramWindows::ShowMainWindow(std::optional<QPoint> at,
@@ -69,10 +99,7 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
     setup.library = m_objects.Library();
     setup.dictionary = m_objects.Dictionary();
     setup.environment.vocabularyFolder = settings.vocabularyFolder;
-    setup.environment.changeVocabularyFolder = [](const std::string& folder) {
-        Settings().vocabularyFolder = folder;
-        SaveFolderSettings(kSaveVocabularyFolder);
-    };
+    setup.environment.changeVocabularyFolder = ChangeVocabularyFolder;
     setup.environment.registry = &Registry(RegistryHive::LocalMachine);
     setup.environment.recordingLookup = HeadwordRecording;
     setup.playRecording = [](const std::string& file) { PlayRecordingFile(file); };
@@ -119,6 +146,7 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
             m_editorRecorder = std::make_unique<EditorWaveRecorder>(*recorder);
     }
     setup.recorder = m_editorRecorder.get();
+    setup.printService = &m_printService;
     if (m_dialogs == FileDialogs::Scripted) {
         setup.openChooser = &m_openChooser;
         setup.saveChooser = &m_saveChooser;
@@ -139,19 +167,29 @@ TXPage* ProgramWindows::CurrentPage() const {
 QWidget* ProgramWindows::ShownWindow() const {
     if (m_editor && m_editor->isVisible())
         return m_editor.get();
+    if (m_superWindow)
+        return m_superWindow;
     if (m_verbWindow)
         return m_verbWindow.get();
+    if (m_optionsWindow)
+        return m_optionsWindow.get();
     return m_main;
 }
 
 void ProgramWindows::ReturnToMainWindow() {
-    if (m_editor)
-        DestroyEditor();
-    m_verbWindow.reset();
-    if (m_dictionaryWindow)
-        m_dictionaryWindow->hide();
+    // The main window first: the others may go only while a window is shown.
     if (!m_main)
         ShowMainWindow(std::nullopt, std::nullopt);
+    if (m_superWindow) {
+        m_superWindow->hide();
+        delete m_superWindow.data();
+    }
+    if (m_editor)
+        DestroyEditor();
+    HideAndDestroyLater(m_verbWindow);
+    HideAndDestroyLater(m_optionsWindow);
+    if (m_dictionaryWindow)
+        m_dictionaryWindow->hide();
 }
 
 void ProgramWindows::ReleaseMain() {
@@ -223,18 +261,25 @@ void ProgramWindows::EditorExited(EditorExit exit) {
         state.queryStyle = 3;
         state.pendingCommand = "super";
         break;
-    case EditorExit::MainWindow:
     case EditorExit::SettingsWindow:
+        if (ShowOptionsWindow(at)) {
+            ReleaseShownWindowExcept(m_optionsWindow.get());
+            return;
+        }
+        break;
     case EditorExit::StyleKlassisch:
     case EditorExit::StyleAbgedreht:
-        // The settings window and the fade presentation follow; until then the main page.
+        m_objects.EnsureOptions().LoadStyleSettings(exit == EditorExit::StyleKlassisch ? 0 : 1);
+        state.returnWindow = "Editor";
+        OpenSuperlearningFade();
+        return;
+    case EditorExit::MainWindow:
         break;
     }
+    ShowMainWindow(at, std::nullopt);
     m_editor->hide();
     KeepScheme();
-    TVocEditor* old = m_editor.release();
-    old->deleteLater();
-    ShowMainWindow(at, std::nullopt);
+    m_editor.release()->deleteLater();
 }
 
 void ProgramWindows::ConnectFailedQueryStart() {
@@ -257,7 +302,9 @@ void ProgramWindows::DestroyEditor() {
 }
 
 bool ProgramWindows::CloseWindowsForEnd(EndQuestions questions, MayStay mayStay) {
+    delete m_superWindow.data();
     m_verbWindow.reset();
+    m_optionsWindow.reset();
     if (m_editor) {
         if (questions == EndQuestions::Ask && m_editor->isVisible() &&
             m_editor->Core().Leave(LeaveCommand::Close) == EditorExit::Stay && mayStay == MayStay::Yes)
@@ -268,8 +315,6 @@ bool ProgramWindows::CloseWindowsForEnd(EndQuestions questions, MayStay mayStay)
         m_dictionaryWindow->hide();
     return true;
 }
-
-void ProgramWindows::OpenQuerySettings() {}
 
 void ProgramWindows::OpenVerbSettings() {
     TVerben* verbs = m_objects.EnsureVerbs();
@@ -312,6 +357,143 @@ void ProgramWindows::ReplaceMainBy(QWidget& window) {
     ReleaseMain();
 }
 
-void ProgramWindows::OpenSuperlearningFade() {}
+void ProgramWindows::OpenQuerySettings() {
+    if (m_optionsWindow || m_superWindow)
+        return;
+    QWidget* shown = ShownWindow();
+    if (ShowOptionsWindow(shown ? shown->pos() : QPoint()))
+        ReleaseShownWindowExcept(m_optionsWindow.get());
+}
+
+TVocOptionen* ProgramWindows::ShowOptionsWindow(QPoint at) {
+    m_objects.EnsureQueryObjects();
+    TBibliothek* library = m_objects.Library();
+    if (!library || !library->Settings())
+        return nullptr;
+    const AppSettings& settings = Settings();
+    VocOptionenSetup setup;
+    setup.library = library;
+    setup.settings = library->Settings();
+    setup.users = m_objects.Users();
+    setup.registry = &Registry(RegistryHive::LocalMachine);
+    setup.pageFolder = MainPageFolder(settings);
+    setup.vocabularyFolder = settings.vocabularyFolder;
+    setup.changeVocabularyFolder = ChangeVocabularyFolder;
+    if (m_dialogs == FileDialogs::Scripted) {
+        setup.openChooser = &m_openChooser;
+        setup.saveChooser = &m_saveChooser;
+    }
+    setup.hintsOn = settings.hintsOn;
+    setup.onHintsChanged = [](bool on) { Settings().hintsOn = on; };
+    setup.editorExists = [this] { return m_editor != nullptr; };
+    setup.playRecording = [](const std::string& headword) { PlayRecordingForText(headword); };
+    setup.openSettings = [this](OptionsSettingsDialog which, QWidget* parent) {
+        QtSettingsDialogs dialogs(m_objects, parent);
+        switch (which) {
+        case OptionsSettingsDialog::Superlearning:
+            dialogs.SuperlearningSettings();
+            break;
+        case OptionsSettingsDialog::RecordingFormat:
+            dialogs.RecordingSettings();
+            break;
+        case OptionsSettingsDialog::RecordingsManagement:
+            dialogs.RecordingsManagement();
+            break;
+        }
+    };
+    setup.ensureSuperOptions = [this] { m_objects.EnsureOptions(); };
+    setup.printService = &m_printService;
+    setup.onExit = [this](OptionsExit exit) {
+        // The window's own click is still running: it is released once that has returned.
+        QTimer::singleShot(0, [this, exit] { OptionsWindowExited(exit); });
+    };
+    m_optionsWindow = std::make_unique<TVocOptionen>(std::move(setup));
+    m_optionsWindow->move(at);
+    m_optionsWindow->show();
+    return m_optionsWindow.get();
+}
+
+void ProgramWindows::OptionsWindowExited(OptionsExit exit) {
+    if (!m_optionsWindow)
+        return;
+    const QPoint at = m_optionsWindow->pos();
+    MainWindowState& state = MainState();
+    switch (exit) {
+    case OptionsExit::Home:
+        break;
+    case OptionsExit::Editor:
+        if (ShowEditor(EditorMode::Trainer, at)) {
+            HideAndDestroyLater(m_optionsWindow);
+            return;
+        }
+        break;
+    case OptionsExit::Query:
+        state.pendingCommand = "vabfrage";
+        break;
+    case OptionsExit::Klassisch:
+    case OptionsExit::Abgedreht:
+        m_objects.EnsureOptions().LoadStyleSettings(exit == OptionsExit::Klassisch ? 0 : 1);
+        state.returnWindow = "Opts";
+        OpenSuperlearningFade();
+        return;
+    case OptionsExit::Techno:
+        state.queryStyle = 2;
+        state.pendingCommand = "super";
+        break;
+    case OptionsExit::SuperDD:
+        state.queryStyle = 3;
+        state.pendingCommand = "super";
+        break;
+    }
+    ShowMainWindow(at, std::nullopt);
+    HideAndDestroyLater(m_optionsWindow);
+}
+
+void ProgramWindows::OpenSuperlearningFade() {
+    if (m_superWindow)
+        return;
+    m_objects.EnsureQueryObjects();
+    TBibliothek* library = m_objects.Library();
+    if (!library || !library->Settings())
+        return;
+    SuperWindowSetup setup;
+    setup.library = library;
+    setup.settings = library->Settings();
+    setup.options = &m_objects.EnsureOptions();
+    setup.musicSender = &CurrentMediaCommandSender();
+    setup.onClosed = [this] { SuperlearningClosed(); };
+    auto* window = new TSuperWindow(std::move(setup));
+    m_superWindow = window;
+    window->Start();
+    m_superReturnAt = ReleaseShownWindowExcept(window);
+}
+
+void ProgramWindows::SuperlearningClosed() {
+    m_superWindow = nullptr;
+    const std::string& returnWindow = MainState().returnWindow;
+    if (returnWindow == "Opts" && ShowOptionsWindow(m_superReturnAt))
+        return;
+    if (returnWindow == "Editor" && ShowEditor(EditorMode::Trainer, m_superReturnAt))
+        return;
+    // Also for a name nobody set: the program never goes on without a window.
+    ShowMainWindow(m_superReturnAt, std::nullopt);
+}
+
+QPoint ProgramWindows::ReleaseShownWindowExcept(QWidget* kept) {
+    QPoint at;
+    if (m_optionsWindow && m_optionsWindow.get() != kept) {
+        at = m_optionsWindow->pos();
+        HideAndDestroyLater(m_optionsWindow);
+    } else if (m_editor) {
+        at = m_editor->pos();
+        m_editor->hide();
+        KeepScheme();
+        m_editor.release()->deleteLater();
+    } else if (m_main) {
+        at = m_main->pos();
+        ReleaseMain();
+    }
+    return at;
+}
 
 } // namespace qor

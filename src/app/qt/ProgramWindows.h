@@ -10,10 +10,13 @@
 #include "editor/EditorRecording.h"
 #include "editor/EditorScheme.h"
 #include "editor/TVocEditorCore.h"
+#include "settings/qt/TVocOptionen.h"
+#include "vocab/qt/QtPrintService.h"
 #include "vocab/verbs/qt/TVerbAuswahl.h"
 
 #include <QPoint>
 #include <QPointer>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,6 +24,8 @@
 namespace qor {
 
 class ProgramObjects;
+class TBackdrop;
+class TSuperWindow;
 class TVerbAuswahl;
 class TVocEditor;
 class TXWb;
@@ -43,6 +48,11 @@ public:
 
     MainWindow* Main() const { return m_main; }
     TVocEditor* Editor() const { return m_editor.get(); }
+    TVocOptionen* OptionsWindow() const { return m_optionsWindow.get(); }
+    // The plain window behind the trainer on screens larger than it; the learner's colour choice
+    // goes to the long-lived objects, which store it at the end.
+    void ShowBackdrop(std::int32_t colour);
+    TBackdrop* Backdrop() const { return m_backdrop.get(); }
     // The page of the main window shown now, or nullptr while a tool window stands in its place.
     TXPage* CurrentPage() const;
 
@@ -83,6 +93,12 @@ private:
 
     void ConnectFailedQueryStart();
     void VerbWindowExited(VerbExit exit);
+    void OptionsWindowExited(OptionsExit exit);
+    TVocOptionen* ShowOptionsWindow(QPoint at);
+    void SuperlearningClosed();
+    // The window shown until now goes, unless it is `kept` (the main window is released, the
+    // editor keeps its scheme); its position.
+    QPoint ReleaseShownWindowExcept(QWidget* kept);
     // The main window goes once the tool window that replaces it shows.
     void ReplaceMainBy(QWidget& window);
     void EditorExited(EditorExit exit);
@@ -105,6 +121,11 @@ private:
     WbService m_dictionaryService{*this};
     std::unique_ptr<TXWb> m_dictionaryWindow;
     std::unique_ptr<TVerbAuswahl> m_verbWindow;
+    std::unique_ptr<TVocOptionen> m_optionsWindow;
+    QPointer<TSuperWindow> m_superWindow;
+    QPoint m_superReturnAt;
+    std::unique_ptr<TBackdrop> m_backdrop;
+    QtPrintService m_printService;
 };
 
 } // namespace qor

@@ -28,6 +28,8 @@ TBackdrop::TBackdrop(std::int32_t colour)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool) {
     setObjectName(QStringLiteral("backdrop"));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Only the trainer's own windows decide when the program ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -204,6 +204,8 @@ int main(int argc, char** argv) {
     } else {
         const bool backdropVisible = IsBackdropVisible(screen->PrimaryScreen());
         objects.SetBackdrop(Settings().backdropColour, backdropVisible);
+        if (backdropVisible)
+            windows.ShowBackdrop(Settings().backdropColour);
         ResetMainState();
         shown = windows.ShowMainWindow(
             std::nullopt, backdropVisible ? std::optional<Colour>(Settings().backdropColour) : std::nullopt);

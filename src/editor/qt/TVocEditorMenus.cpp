@@ -6,6 +6,8 @@
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/qt/QtText.h"
+#include "settings/VocOptionenLogic.h"
+#include "settings/qt/TBInfo.h"
 #include "settings/qt/TFrListe.h"
 #include "vocab/qt/PrintService.h"
 
@@ -44,6 +46,10 @@ void TVocEditor::BuildMenus() {
     AddAction(file, "Importieren1", ToQString("Importieren..."_cp), [this] { m_core->Importieren(); });
     AddAction(file, "mZufall", ToQString("Zufällig erzeugen..."_cp), [this] { m_core->ZufallErzeugen(); });
     AddPrintItems(file);
+    const auto showInfo = [this] { TBInfo(CountLibraryInfo(*m_setup.library), this).exec(); };
+    AddAction(file, "Info", ToQString("&Info"_cp), showInfo, QKeySequence(Qt::Key_F6));
+    if (QPushButton* button = m_listFrame->Button("bInfo"))
+        connect(button, &QPushButton::clicked, this, showInfo);
     file->addSeparator();
     for (int i = 0; i < 4; ++i) {
         m_recentItems[static_cast<std::size_t>(i)] =

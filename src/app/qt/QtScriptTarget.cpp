@@ -350,6 +350,15 @@ std::vector<QWidget*> QtScriptTarget::FrontWindows() const {
         if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool))
             windows.push_back(window);
     }
+    // The active window first, as the learner's keys reach it; a window that never takes the
+    // focus (the backdrop) last.
+    const auto rank = [](const QWidget* window) {
+        return window == QApplication::activeWindow()                ? 0
+               : window->testAttribute(Qt::WA_ShowWithoutActivating) ? 2
+                                                                     : 1;
+    };
+    std::stable_sort(windows.begin(), windows.end(),
+                     [&rank](const QWidget* a, const QWidget* b) { return rank(a) < rank(b); });
     return windows;
 }
 

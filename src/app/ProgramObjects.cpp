@@ -74,7 +74,7 @@ TVerben* ProgramObjects::EnsureVerbs() {
 void ProgramObjects::Record(std::string call) {
     m_calls.push_back(call);
     if (!m_failAt.empty() && call.starts_with(m_failAt))
-        throw std::runtime_error("placeholder failure at " + call);
+        throw std::runtime_error("injected failure at " + call);
 }
 
 void ProgramObjects::CreateVocabularyLibrary() {

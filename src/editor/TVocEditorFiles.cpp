@@ -3,19 +3,14 @@
 #include "platform/AppMessage.h"
 #include "platform/Cp1252.h"
 #include "platform/WinPath.h"
+#include "settings/LibraryFileChoice.h"
 
 namespace qor {
 
 namespace {
 
-constexpr std::string_view kOpenFilter = "QLV Bibliotheken (*.asc)|*.asc";
-constexpr std::string_view kSaveFilter = "Vokabel-Bibliotheken (*.asc)|*.asc";
 constexpr std::string_view kLeaveQuestion =
     "Die aktuelle Bibliothek wurde verändert.\rSollen die Veränderungen gespeichert werden?"_cp;
-
-bool SameFolder(std::string_view a, std::string_view b) {
-    return SameTextInsensitive(WithTrailingSeparator(a), WithTrailingSeparator(b));
-}
 
 } // namespace
 
@@ -53,18 +48,10 @@ void TVocEditorCore::ZufallErzeugen() {
 }
 
 bool TVocEditorCore::ChooseAndLoad(LoadMode mode) {
-    FileChoiceRequest request;
-    request.startFolder = m_environment.vocabularyFolder;
-    request.filter = std::string(kOpenFilter);
-    const std::optional<std::string> file = m_dialogs.OpenFileChooser().ChooseFile(request);
-    if (!file || file->empty())
+    const std::optional<std::string> file = ChooseLibraryFile(
+        m_dialogs.OpenFileChooser(), m_environment.vocabularyFolder, m_environment.changeVocabularyFolder);
+    if (!file)
         return false;
-    const std::string folder = FolderPart(*file);
-    if (!SameFolder(folder, m_environment.vocabularyFolder)) {
-        m_environment.vocabularyFolder = folder;
-        if (m_environment.changeVocabularyFolder)
-            m_environment.changeVocabularyFolder(folder);
-    }
     m_library.Load(*file, mode);
     return true;
 }
@@ -98,7 +85,7 @@ void TVocEditorCore::FileSave() {
         m_library.Save();
     } else {
         FileChoiceRequest request;
-        request.filter = std::string(kSaveFilter);
+        request.filter = std::string(kLibrarySaveFilter);
         const std::optional<std::string> file = m_dialogs.SaveFileChooser().ChooseFile(request);
         if (!file || file->empty())
             return;
@@ -112,7 +99,7 @@ void TVocEditorCore::FileSave() {
 void TVocEditorCore::FileSaveAs() {
     FileChoiceRequest request;
     request.proposedName = m_library.FileName();
-    request.filter = std::string(kSaveFilter);
+    request.filter = std::string(kLibrarySaveFilter);
     const std::optional<std::string> file = m_dialogs.SaveFileChooser().ChooseFile(request);
     if (file && !file->empty())
         m_library.Save(*file);

@@ -73,8 +73,4 @@ struct BInfoTable {
 };
 BInfoTable CountLibraryInfo(const TBibliothek& library);
 
-// "Bibliothek sortieren" of this window: French entries first, each block sorted; unlike the
-// editor's, it does not refuse a library with incomplete entries.
-void SortFrenchBlockFirst(TBibliothek& library);
-
 } // namespace qor

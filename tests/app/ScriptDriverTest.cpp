@@ -620,20 +620,23 @@ TEST(ScriptDriver, WalksWriteTheirReportAndFailNamingWhatDidNothing) {
     struct Case {
         std::optional<std::vector<WalkItem>> walked;
         bool ok;
-        const char* failure; // a part of it
+        const char* failure;    // a part of it
+        const char* steps = ""; // before the walk
     };
     const std::vector<Case> cases = {
         {std::vector<WalkItem>{{"main.htx", "kurs.htx", "Seite kurs.htx"}, {"main.htx", "§wb", "Fenster"}},
          true, ""},
         {std::vector<WalkItem>{{"main.htx", "a.htx", "Seite a.htx"}, {"b.htx", "§nix", ""}}, false,
          "1 of 2 do nothing:\n  b.htx: §nix"},
+        {std::vector<WalkItem>{{"b.htx", "§stop", ""}, {"b.htx", "§nix", ""}}, false,
+         "1 of 2 do nothing:\n  b.htx: §nix", "walk-in-run b.htx §stop\n"},
         {std::vector<WalkItem>{}, false, "found nothing to walk"},
         {std::nullopt, false, "this program cannot walk"},
     };
     for (const Case& c : cases) {
         FakeTarget target;
         target.walked = c.walked;
-        const ScriptResult result = RunText(target, messages, "walk-links " + report + "\n");
+        const ScriptResult result = RunText(target, messages, c.steps + ("walk-links " + report + "\n"));
         EXPECT_EQ(result.ok, c.ok) << result.failure;
         EXPECT_NE(result.failure.find(c.failure), std::string::npos) << result.failure;
         if (c.walked && !c.walked->empty()) {

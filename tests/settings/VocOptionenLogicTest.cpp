@@ -3,6 +3,7 @@
 #include "settings/VocOptionenLogic.h"
 
 #include "platform/Cp1252.h"
+#include "vocab/LibraryOrder.h"
 #include "vocab/TBibliothek.h"
 #include "vocab/TVocEinstellungen.h"
 

@@ -58,7 +58,7 @@ ProgramWindows::ProgramWindows(ProgramObjects& objects, std::function<void()> en
 ProgramWindows::~ProgramWindows() {
     if (TBibliothek* library = m_objects.Library())
         library->SetOpenOptionsWindow(nullptr);
-    delete m_superWindow.data();
+    DestroySuperWindow();
     m_optionsWindow.reset();
     m_verbWindow.reset();
     if (m_editor)
@@ -180,10 +180,7 @@ void ProgramWindows::ReturnToMainWindow() {
     // The main window first: the others may go only while a window is shown.
     if (!m_main)
         ShowMainWindow(std::nullopt, std::nullopt);
-    if (m_superWindow) {
-        m_superWindow->hide();
-        delete m_superWindow.data();
-    }
+    DestroySuperWindow();
     if (m_editor)
         DestroyEditor();
     HideAndDestroyLater(m_verbWindow);
@@ -302,7 +299,7 @@ void ProgramWindows::DestroyEditor() {
 }
 
 bool ProgramWindows::CloseWindowsForEnd(EndQuestions questions, MayStay mayStay) {
-    delete m_superWindow.data();
+    DestroySuperWindow();
     m_verbWindow.reset();
     m_optionsWindow.reset();
     if (m_editor) {
@@ -466,6 +463,14 @@ void ProgramWindows::OpenSuperlearningFade() {
     m_superWindow = window;
     window->Start();
     m_superReturnAt = ReleaseShownWindowExcept(window);
+}
+
+void ProgramWindows::DestroySuperWindow() {
+    if (TSuperWindow* window = m_superWindow) {
+        m_superWindow = nullptr;
+        window->hide();
+        delete window;
+    }
 }
 
 void ProgramWindows::SuperlearningClosed() {

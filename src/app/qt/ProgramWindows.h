@@ -96,6 +96,8 @@ private:
     void OptionsWindowExited(OptionsExit exit);
     TVocOptionen* ShowOptionsWindow(QPoint at);
     void SuperlearningClosed();
+    // Without going back to the window it came from (the end of the program, a script's walk).
+    void DestroySuperWindow();
     // The window shown until now goes, unless it is `kept` (the main window is released, the
     // editor keeps its scheme); its position.
     QPoint ReleaseShownWindowExcept(QWidget* kept);

@@ -3,9 +3,11 @@
 #include "platform/Cp1252.h"
 #include "platform/WinPath.h"
 #include "platform/qt/QtText.h"
+#include "settings/LibraryFileChoice.h"
 #include "settings/VocOptionenLogic.h"
 #include "settings/qt/TBInfo.h"
 #include "settings/qt/TVocOptionen.h"
+#include "vocab/LibraryOrder.h"
 #include "vocab/TBibliothek.h"
 #include "vocab/TVocEinstellungen.h"
 #include "vocab/qt/PrintService.h"
@@ -16,17 +18,6 @@
 #include <QMenuBar>
 
 namespace qor {
-
-namespace {
-
-constexpr std::string_view kOpenFilter = "QLV Bibliotheken (*.asc)|*.asc";
-constexpr std::string_view kSaveFilter = "Vokabel-Bibliotheken (*.asc)|*.asc";
-
-bool SameFolder(std::string_view a, std::string_view b) {
-    return SameTextInsensitive(WithTrailingSeparator(a), WithTrailingSeparator(b));
-}
-
-} // namespace
 
 // [SECTION] Menus
 
@@ -132,18 +123,10 @@ bool TVocOptionen::ConfirmLeavingLibrary() {
 }
 
 bool TVocOptionen::ChooseAndLoad(LoadMode mode) {
-    FileChoiceRequest request;
-    request.startFolder = m_setup.vocabularyFolder;
-    request.filter = std::string(kOpenFilter);
-    const std::optional<std::string> file = OpenChooser().ChooseFile(request);
-    if (!file || file->empty())
+    const std::optional<std::string> file =
+        ChooseLibraryFile(OpenChooser(), m_setup.vocabularyFolder, m_setup.changeVocabularyFolder);
+    if (!file)
         return false;
-    const std::string folder = FolderPart(*file);
-    if (!SameFolder(folder, m_setup.vocabularyFolder)) {
-        m_setup.vocabularyFolder = folder;
-        if (m_setup.changeVocabularyFolder)
-            m_setup.changeVocabularyFolder(folder);
-    }
     m_library.Load(*file, mode);
     if (LoggedIn())
         m_library.ComputeScores();
@@ -175,7 +158,7 @@ void TVocOptionen::FileSave() {
         m_library.Save();
     } else {
         FileChoiceRequest request;
-        request.filter = std::string(kSaveFilter);
+        request.filter = std::string(kLibrarySaveFilter);
         const std::optional<std::string> file = SaveChooser().ChooseFile(request);
         if (!file || file->empty())
             return;
@@ -189,7 +172,7 @@ void TVocOptionen::FileSave() {
 void TVocOptionen::FileSaveAs() {
     FileChoiceRequest request;
     request.proposedName = m_library.FileName();
-    request.filter = std::string(kSaveFilter);
+    request.filter = std::string(kLibrarySaveFilter);
     const std::optional<std::string> file = SaveChooser().ChooseFile(request);
     if (!file || file->empty())
         return;

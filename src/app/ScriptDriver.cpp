@@ -77,7 +77,7 @@ constexpr StepSyntax kSteps[] = {
     {"expect-text", ArgShape::WordAndText},
     {"walk-links", ArgShape::Text},
     {"walk-library", ArgShape::Text},
-    {"walk-in-run", ArgShape::WordAndText},
+    {"walk-context", ArgShape::Text},
     {"walk-window", ArgShape::WordAndText},
 };
 
@@ -465,8 +465,8 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
             why = "no slider of that name takes the value";
             return false;
         }
-    } else if (verb == "walk-in-run") {
-        m_walkInRun.insert(a[0] + ": " + a[1]);
+    } else if (verb == "walk-context") {
+        m_walkContext.insert(a[0]);
     } else if (verb == "walk-library") {
         m_walkLibrary = ProgramPath(std::filesystem::absolute(std::filesystem::path(a[0])));
     } else if (verb == "walk-links" || verb == "walk-window") {
@@ -560,9 +560,8 @@ bool ScriptRunner::WalkFinished(const std::vector<WalkItem>& items, const std::s
     }
     std::vector<std::string> idle;
     for (const WalkItem& item : items) {
-        const std::string name = item.where + ": " + item.what;
-        if (item.effect.empty() && !m_walkInRun.contains(name))
-            idle.push_back(name);
+        if (item.effect.empty() && !m_walkContext.contains(item.what))
+            idle.push_back(item.where + ": " + item.what);
     }
     if (idle.empty())
         return true;

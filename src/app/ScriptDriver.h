@@ -168,9 +168,9 @@ private:
     std::size_t m_fileDialogsSeen = 0; // file dialogs already matched by expect-file-dialog
     std::set<std::string> m_visited;   // the pages shown after each step, "/" for folders, lower case
     std::string m_walkLibrary;         // the library of the window walks (program path)
-    // "page: link" (UTF-8) of the links that act only on a running query or presentation, which a
-    // walk does not start: doing nothing there is no fault.
-    std::set<std::string> m_walkInRun;
+    // The links and items (UTF-8) that act only in a situation a walk does not create (a running
+    // query or presentation, a selected text): doing nothing there is no fault.
+    std::set<std::string> m_walkContext;
 };
 
 } // namespace qor

@@ -629,7 +629,7 @@ TEST(ScriptDriver, WalksWriteTheirReportAndFailNamingWhatDidNothing) {
         {std::vector<WalkItem>{{"main.htx", "a.htx", "Seite a.htx"}, {"b.htx", "§nix", ""}}, false,
          "1 of 2 do nothing:\n  b.htx: §nix"},
         {std::vector<WalkItem>{{"b.htx", "§stop", ""}, {"b.htx", "§nix", ""}}, false,
-         "1 of 2 do nothing:\n  b.htx: §nix", "walk-in-run b.htx §stop\n"},
+         "1 of 2 do nothing:\n  b.htx: §nix", "walk-context §stop\n"},
         {std::vector<WalkItem>{}, false, "found nothing to walk"},
         {std::nullopt, false, "this program cannot walk"},
     };

@@ -18,7 +18,7 @@ mkdir -p "$run/config" "$run/home" "$program/Benutzer"
 cp "$(ls "$program/Vokabeln (F)/Grundwortschatz/"*.asc | head -1)" "$run/lib.asc"
 
 (cd "$run" && HOME="$run/home" XDG_DATA_HOME="$run/home/.local/share" QOR_CONFIG_DIR="$run/config" \
-  QOR_SCREEN=1024x768x24 QOR_DRIVE_ROOTS="$run/nodrive" QOR_PRINT_PDF="$run/print.pdf" \
+  QOR_SCREEN=1024x768x24 QOR_DRIVE_ROOTS="$run/nodrive" \
   timeout -s KILL 900 "$program/qor" --script "$scripts/walk.script" >"$run/output" 2>&1)
 status=$?
 if [ "$status" -ne 0 ]; then

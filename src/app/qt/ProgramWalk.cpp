@@ -176,6 +176,8 @@ struct ProgramWalk::Snapshot {
     std::size_t webAddresses = 0;
     int mediaCommands = 0;
     int dialogsClosed = 0;
+    std::string libraryFile; // size and time of the walked library's file: saving it is an effect
+    std::string ticks;       // the ticks of the windows' checkable items and boxes
 };
 
 ProgramWalk::ProgramWalk(WalkEnvironment environment) : m_environment(std::move(environment)) {
@@ -209,8 +211,13 @@ ProgramWalk::Snapshot ProgramWalk::Take() const {
             snapshot.macros += "?" + name + "\n";
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && !qobject_cast<QMenu*>(window))
-            snapshot.windows[window] = PictureHash(*window);
+        if (!window->isVisible() || qobject_cast<QMenu*>(window))
+            continue;
+        snapshot.windows[window] = PictureHash(*window);
+        // A tick in a closed menu shows only when the menu opens again.
+        for (const QAction* action : window->findChildren<QAction*>())
+            if (action->isCheckable())
+                snapshot.ticks += action->isChecked() ? '1' : '0';
     }
     snapshot.state = StateText(MainState());
     snapshot.messages = m_environment.messages ? m_environment.messages->Messages().size() : 0;
@@ -219,6 +226,14 @@ ProgramWalk::Snapshot ProgramWalk::Take() const {
     snapshot.webAddresses = m_environment.webAddresses ? m_environment.webAddresses->size() : 0;
     snapshot.mediaCommands = WalkSender().count;
     snapshot.dialogsClosed = m_dialogsClosed;
+    if (!m_library.empty()) {
+        std::error_code error;
+        const std::filesystem::path file = NativePath(m_library);
+        const auto time = std::filesystem::last_write_time(file, error);
+        if (!error)
+            snapshot.libraryFile = std::to_string(std::filesystem::file_size(file, error)) + "@" +
+                                   std::to_string(time.time_since_epoch().count());
+    }
     return snapshot;
 }
 
@@ -230,6 +245,10 @@ std::string ProgramWalk::Difference(const Snapshot& before, const Snapshot& afte
         effects.push_back("Dialog " + (m_closedTitles.empty() ? std::string() : m_closedTitles.back()));
     if (after.messages != before.messages)
         effects.push_back("Meldung");
+    if (after.libraryFile != before.libraryFile)
+        effects.push_back("Bibliothek gespeichert");
+    if (after.ticks != before.ticks)
+        effects.push_back("Haken");
     if (after.fileDialogs != before.fileDialogs)
         effects.push_back("Dateiauswahl");
     if (after.userDialogs != before.userDialogs)
@@ -372,6 +391,7 @@ std::vector<WalkItem> ProgramWalk::WalkLinks() {
 
 std::vector<WalkItem> ProgramWalk::WalkWindow(std::string_view openCommand, const std::string& library) {
     std::vector<WalkItem> items;
+    m_library = library;
     auto open = [&]() -> QWidget* {
         m_environment.returnToMainWindow();
         if (!library.empty() && m_environment.loadLibrary && !m_environment.loadLibrary(library))
@@ -385,7 +405,15 @@ std::vector<WalkItem> ProgramWalk::WalkWindow(std::string_view openCommand, cons
                 page->Page().OnCommand(command);
         });
         Settle(100);
-        return m_environment.shownWindow();
+        // The learner works in the window in front: its field with the focus takes what the
+        // items type.
+        QWidget* shown = m_environment.shownWindow();
+        if (shown) {
+            shown->activateWindow();
+            QApplication::setActiveWindow(shown);
+            Settle(50);
+        }
+        return shown;
     };
     QWidget* window = open();
     if (!window)
@@ -400,11 +428,19 @@ std::vector<WalkItem> ProgramWalk::WalkWindow(std::string_view openCommand, cons
         window = open();
         if (!window)
             break;
+        // The same item in the fresh window: the one with the same caption, counted from the
+        // first (recent files and the like may have come or gone in between).
+        const auto occurrence =
+            std::count(captions.begin(), captions.begin() + static_cast<std::ptrdiff_t>(i), captions[i]);
         auto triggers = Triggers(*window);
-        if (i >= triggers.size() || triggers[i].first != captions[i])
-            continue; // the fresh window differs; the item is checked in its own state elsewhere
+        auto trigger = triggers.begin();
+        for (auto seen = occurrence; trigger != triggers.end(); ++trigger)
+            if (trigger->first == captions[i] && seen-- == 0)
+                break;
+        if (trigger == triggers.end())
+            continue; // the fresh window lacks it; the item is checked in its own state elsewhere
         const Snapshot before = Take();
-        RunGuarded(triggers[i].second);
+        RunGuarded(trigger->second);
         items.push_back({Utf8FromCp1252(title), Utf8FromCp1252(captions[i]), Difference(before, Take())});
     }
     m_environment.returnToMainWindow();

@@ -42,7 +42,8 @@ public:
     ~ProgramWalk();
 
     // Every link of every page file below the page folder, each on the freshly loaded page (the
-    // main page shown before it, so that "back" has somewhere to go). Links that end the program are left out.
+    // main page shown before it, so that "back" has somewhere to go). Links that end the program are left
+    // out.
     std::vector<WalkItem> WalkLinks();
     // The window that `openCommand` (page commands) puts in the main window's place, opened anew
     // for each of its enabled menu items and buttons, with `library` loaded first (when given).
@@ -59,6 +60,7 @@ private:
 
     WalkEnvironment m_environment;
     int m_dialogsClosed = 0;
+    std::string m_library; // the library of the window walk under way
     std::vector<std::string> m_closedTitles;
 };
 

@@ -80,6 +80,9 @@ void ProgramWindows::ShowBackdrop(std::int32_t colour) {
 MainWindow* ProgramWindows::ShowMainWindow(std::optional<QPoint> at,
                                            std::optional<Colour> visibleBackdropColour) {
     ConnectFailedQueryStart();
+    // A pending command's page takes the colour of the backdrop around it.
+    if (!visibleBackdropColour && m_objects.BackdropVisible())
+        visibleBackdropColour = Colour(m_objects.BackdropColour());
     auto* window = new MainWindow(m_endProgram, m_objects,
                                   MainWindow::Links{*this, m_dictionaryService, m_saveFileService});
     window->setAttribute(Qt::WA_DeleteOnClose);

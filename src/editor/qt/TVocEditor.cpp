@@ -105,6 +105,8 @@ TVocEditor::TVocEditor(EditorWindowSetup setup, QWidget* parent)
     m_core = std::make_unique<TVocEditorCore>(*m_setup.library, m_setup.dictionary, view, dialogs,
                                               m_setup.mode, m_setup.environment);
     m_core->Start();
+    // The learner starts with the headword: typed letters and the special characters go there.
+    m_vokabel->setFocus();
     qApp->installEventFilter(this); // hints off hides the tooltips of every field
 }
 

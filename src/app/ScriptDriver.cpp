@@ -544,6 +544,15 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::string& why) {
     return true;
 }
 
+bool ScriptRunner::InWalkContext(const std::string& what) const {
+    for (const std::string& known : m_walkContext) {
+        const bool prefix = !known.empty() && known.back() == '*';
+        if (prefix ? what.starts_with(std::string_view(known).substr(0, known.size() - 1)) : what == known)
+            return true;
+    }
+    return false;
+}
+
 bool ScriptRunner::WalkFinished(const std::vector<WalkItem>& items, const std::string& reportFile,
                                 std::string& why) {
     {
@@ -560,7 +569,7 @@ bool ScriptRunner::WalkFinished(const std::vector<WalkItem>& items, const std::s
     }
     std::vector<std::string> idle;
     for (const WalkItem& item : items) {
-        if (item.effect.empty() && !m_walkContext.contains(item.what))
+        if (item.effect.empty() && !InWalkContext(item.what))
             idle.push_back(item.where + ": " + item.what);
     }
     if (idle.empty())

@@ -152,6 +152,8 @@ private:
     bool ExpectMessage(std::string_view text, std::string& why);
     bool ExpectDialog(std::string_view name, std::string& why);
     bool ExpectFileDialog(std::string_view proposedName, std::string& why);
+    // Whether `what` is named by a walk-context step (its text, or a text ending in "*" as a prefix).
+    bool InWalkContext(const std::string& what) const;
     // Writes the report of a walk and fails naming the items that did nothing.
     bool WalkFinished(const std::vector<WalkItem>& items, const std::string& reportFile, std::string& why);
 

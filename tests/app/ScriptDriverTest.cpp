@@ -628,8 +628,8 @@ TEST(ScriptDriver, WalksWriteTheirReportAndFailNamingWhatDidNothing) {
          true, ""},
         {std::vector<WalkItem>{{"main.htx", "a.htx", "Seite a.htx"}, {"b.htx", "§nix", ""}}, false,
          "1 of 2 do nothing:\n  b.htx: §nix"},
-        {std::vector<WalkItem>{{"b.htx", "§stop", ""}, {"b.htx", "§nix", ""}}, false,
-         "1 of 2 do nothing:\n  b.htx: §nix", "walk-context §stop\n"},
+        {std::vector<WalkItem>{{"b.htx", "§stop", ""}, {"b.htx", "§nix", ""}, {"W", "1 /a.asc", ""}}, false,
+         "1 of 3 do nothing:\n  b.htx: §nix", "walk-context §stop\nwalk-context 1 *\n"},
         {std::vector<WalkItem>{}, false, "found nothing to walk"},
         {std::nullopt, false, "this program cannot walk"},
     };

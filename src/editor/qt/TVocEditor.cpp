@@ -485,8 +485,7 @@ void TVocEditor::LeaveBy(LeaveCommand command) {
 }
 
 QAction* TVocEditor::Action(const std::string& name) const {
-    const auto it = m_actions.find(name);
-    return it == m_actions.end() ? nullptr : it->second;
+    return m_actions.Find(name);
 }
 
 // [SECTION] EditorView

@@ -14,6 +14,7 @@
 #include "editor/EditorRecording.h"
 #include "editor/EditorScheme.h"
 #include "editor/TVocEditorCore.h"
+#include "platform/qt/NamedActions.h"
 #include "settings/qt/QtFileChooser.h"
 
 #include <QWidget>
@@ -193,7 +194,7 @@ private:
     QPlainTextEdit* m_dbBedeutung = nullptr;
     QPushButton* m_direction = nullptr;
     std::array<QAction*, 4> m_recentItems{};
-    std::map<std::string, QAction*> m_actions;
+    NamedActions m_actions;
     std::unique_ptr<EditorRecording> m_recording;
     QTimer* m_recordTimer = nullptr;
     std::string m_recordingPath;            // of the headword shown, empty when it has none

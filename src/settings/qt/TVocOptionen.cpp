@@ -529,8 +529,7 @@ bool TVocOptionen::LoggedIn() const {
 }
 
 QAction* TVocOptionen::Action(const std::string& name) const {
-    const auto it = m_actions.find(name);
-    return it == m_actions.end() ? nullptr : it->second;
+    return m_actions.Find(name);
 }
 
 } // namespace qor

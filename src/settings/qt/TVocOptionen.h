@@ -10,6 +10,7 @@
 //   [Files]     library commands (TVocOptionenMenus.cpp)
 //   [Leaving]   the checks before each way out (TVocOptionenMenus.cpp)
 
+#include "platform/qt/NamedActions.h"
 #include "settings/qt/QtFileChooser.h"
 
 #include <QWidget>
@@ -190,7 +191,7 @@ private:
     QLabel* m_scoreExplanation = nullptr;
     std::map<std::string, QPushButton*> m_fileButtons;
     std::array<QAction*, 4> m_recentItems{};
-    std::map<std::string, QAction*> m_actions;
+    NamedActions m_actions;
 };
 
 } // namespace qor

@@ -23,13 +23,7 @@ namespace qor {
 
 QAction* TVocOptionen::AddAction(QMenu* menu, const std::string& name, const QString& text,
                                  std::function<void()> run, const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(QString::fromStdString(name));
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
-    m_actions[name] = action;
-    return action;
+    return m_actions.Add(menu, name, text, std::move(run), shortcut);
 }
 
 void TVocOptionen::BuildMenus() {

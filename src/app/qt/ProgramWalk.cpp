@@ -282,7 +282,7 @@ std::string ProgramWalk::Difference(const Snapshot& before, const Snapshot& afte
     return text;
 }
 
-void ProgramWalk::RunGuarded(const std::function<void()>& action) {
+void ProgramWalk::RunGuarded(const std::function<void()>& action, int settleMs) {
     // The action may open a modal dialog or start a presentation that runs its own loop: a timer
     // closes the dialogs (counting them) and ends the presentations as the learner would, with a
     // click and Escape.
@@ -319,7 +319,7 @@ void ProgramWalk::RunGuarded(const std::function<void()>& action) {
     });
     guard.start(100);
     action();
-    Settle(150);
+    Settle(settleMs);
 }
 
 void ProgramWalk::ShowPage(const std::string& page) {
@@ -329,8 +329,9 @@ void ProgramWalk::ShowPage(const std::string& page) {
         return;
     PageControl& control = widget->Page();
     control.SetXPath(m_environment.pageRoot);
-    RunGuarded([&] { control.SetXFile("main.htx"); });
-    RunGuarded([&] { control.SetXFile(page); });
+    // Loading a page shows it at once; what it starts later (BODY WAIT) is not the link's doing.
+    RunGuarded([&] { control.SetXFile("main.htx"); }, kPageSettleMs);
+    RunGuarded([&] { control.SetXFile(page); }, kPageSettleMs);
 }
 
 std::vector<WalkItem> ProgramWalk::WalkLinks() {

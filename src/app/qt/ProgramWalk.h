@@ -54,8 +54,11 @@ private:
     struct Snapshot;
     Snapshot Take() const;
     std::string Difference(const Snapshot& before, const Snapshot& after) const;
-    // Runs `action`, closing the dialogs it opens and ending the presentations it starts.
-    void RunGuarded(const std::function<void()>& action);
+    // Runs `action`, closing the dialogs it opens and ending the presentations it starts, and lets
+    // the program run `settleMs` afterwards.
+    static constexpr int kActionSettleMs = 150;
+    static constexpr int kPageSettleMs = 20;
+    void RunGuarded(const std::function<void()>& action, int settleMs = kActionSettleMs);
     void ShowPage(const std::string& page);
 
     WalkEnvironment m_environment;

@@ -2,7 +2,9 @@
 // the vocabulary editor (editor mode, first argument "editor"), and the message loop until the
 // program ends.
 //
-// Options of our own, taken out before the program looks at its arguments:
+// Options of our own, taken out before the program looks at its arguments (an unknown one ends it
+// with exit code 2):
+//   --help, --version    print the usage or the version ("3.040") and end
 //   --exit-after-start   end right after the windows are shown (headless start-up tests)
 //   --screenshot FILE    save a picture of the main window as PNG once it is shown, then end
 //   --script FILE        run a script of learner actions and checks (docs/script.md), then end;
@@ -16,6 +18,7 @@
 #include "app/MainWindowShow.h"
 #include "app/MainWindowState.h"
 #include "app/ProgramObjects.h"
+#include "app/ProgramOptions.h"
 #include "app/RecoveryCopies.h"
 #include "app/ScriptDriver.h"
 #include "app/ScriptedFileChooser.h"
@@ -35,6 +38,7 @@
 #include "platform/Random.h"
 #include "platform/ScriptedMessagePresenter.h"
 #include "platform/Shell.h"
+#include "platform/Version.h"
 #include "platform/WinPath.h"
 #include "platform/qt/AccentKeyFilter.h"
 #include "platform/qt/QtFontService.h"
@@ -50,6 +54,7 @@
 #include <QDesktopServices>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -67,18 +72,13 @@ struct CommandLine {
     QString script;
 };
 
-CommandLine ReadCommandLine(const QStringList& all) {
+CommandLine FromOptions(const ProgramOptions& options) {
     CommandLine line;
-    for (qsizetype i = 1; i < all.size(); ++i) {
-        if (all[i] == QStringLiteral("--exit-after-start"))
-            line.exitAfterStart = true;
-        else if (all[i] == QStringLiteral("--screenshot") && i + 1 < all.size())
-            line.screenshot = all[++i];
-        else if (all[i] == QStringLiteral("--script") && i + 1 < all.size())
-            line.script = all[++i];
-        else
-            line.arguments.push_back(FromQString(all[i]));
-    }
+    for (const std::string& argument : options.arguments)
+        line.arguments.push_back(FromQString(QString::fromLocal8Bit(argument)));
+    line.exitAfterStart = options.exitAfterStart;
+    line.screenshot = QString::fromLocal8Bit(options.screenshot);
+    line.script = QString::fromLocal8Bit(options.script);
     return line;
 }
 
@@ -92,10 +92,25 @@ std::unique_ptr<ScreenService> MakeScreenService() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Before Qt: "--help" and "--version" need no display.
+    const ProgramOptions options =
+        ReadProgramOptions(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "qor: %s (qor --help lists the options)\n", options.error.c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(ProgramUsage().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("%s\n", VersionText(CurrentVersion()).c_str());
+        return 0;
+    }
     QApplication application(argc, argv);
     application.setApplicationName(ToQString("qor französisch"_cp));
 
-    CommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());
+    CommandLine commandLine = FromOptions(options);
     // A script answers every message box itself, from the very first one.
     QtMessagePresenter screenMessages;
     ScriptedMessagePresenter scriptMessages;

@@ -143,10 +143,7 @@ void TVocEditor::BuildMenus() {
               settings(EditorSettingsDialog::RecordingsManagement));
 
     QMenu* help = m_menuBar->addMenu(ToQString("&Hilfe"_cp));
-    QAction* hints = AddAction(help, "OnlineHilfe", ToQString("&Online-Hilfe"_cp), [] {});
-    hints->setCheckable(true);
-    hints->setChecked(m_setup.hintsOn);
-    connect(hints, &QAction::toggled, this, [this](bool on) {
+    m_actions.AddToggle(help, "OnlineHilfe", ToQString("&Online-Hilfe"_cp), m_setup.hintsOn, [this](bool on) {
         m_setup.hintsOn = on;
         if (m_setup.onHintsChanged)
             m_setup.onHintsChanged(on);

@@ -16,6 +16,16 @@ QAction* NamedActions::Add(QMenu* menu, const std::string& name, const QString& 
     return action;
 }
 
+QAction* NamedActions::AddToggle(QMenu* menu, const std::string& name, const QString& text, bool checked,
+                                 std::function<void(bool on)> toggled) {
+    QAction* action = Add(menu, name, text, [] {});
+    action->setCheckable(true);
+    action->setChecked(checked);
+    QObject::connect(action, &QAction::toggled, action,
+                     [toggled = std::move(toggled)](bool on) { toggled(on); });
+    return action;
+}
+
 QAction* NamedActions::Find(const std::string& name) const {
     const auto it = m_actions.find(name);
     return it == m_actions.end() ? nullptr : it->second;

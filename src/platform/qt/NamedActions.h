@@ -18,6 +18,9 @@ public:
     // A new item at the end of `menu`, named `name`, that runs `run` when triggered.
     QAction* Add(QMenu* menu, const std::string& name, const QString& text, std::function<void()> run,
                  const QKeySequence& shortcut = {});
+    // A checkable item, ticked as `checked`; `toggled` hears every change of the tick.
+    QAction* AddToggle(QMenu* menu, const std::string& name, const QString& text, bool checked,
+                       std::function<void(bool on)> toggled);
     // The item of that name, or nullptr.
     QAction* Find(const std::string& name) const;
 

@@ -138,6 +138,8 @@ private:
     void FileDazu();
     void FileSave();
     void FileSaveAs();
+    // After a save: the file joins the recent files and the label shows it.
+    void SavedShown();
     void OpenRecentFile(int index);
     void Sortieren();
     void Mischen();

@@ -87,10 +87,7 @@ void TVocOptionen::BuildMenus() {
               settings(OptionsSettingsDialog::RecordingsManagement));
 
     QMenu* help = m_menuBar->addMenu(ToQString("&Hilfe"_cp));
-    QAction* hints = AddAction(help, "OnlineHilfe", ToQString("&Online-Hilfe"_cp), [] {});
-    hints->setCheckable(true);
-    hints->setChecked(m_setup.hintsOn);
-    connect(hints, &QAction::toggled, this, [this](bool on) {
+    m_actions.AddToggle(help, "OnlineHilfe", ToQString("&Online-Hilfe"_cp), m_setup.hintsOn, [this](bool on) {
         m_setup.hintsOn = on;
         if (m_setup.onHintsChanged)
             m_setup.onHintsChanged(on);
@@ -158,9 +155,7 @@ void TVocOptionen::FileSave() {
             return;
         m_library.Save(*file);
     }
-    m_library.RememberRecentFile("*");
-    ShowRecentFiles();
-    ShowFileLabel();
+    SavedShown();
 }
 
 void TVocOptionen::FileSaveAs() {
@@ -171,6 +166,10 @@ void TVocOptionen::FileSaveAs() {
     if (!file || file->empty())
         return;
     m_library.Save(*file);
+    SavedShown();
+}
+
+void TVocOptionen::SavedShown() {
     m_library.RememberRecentFile("*");
     ShowRecentFiles();
     ShowFileLabel();

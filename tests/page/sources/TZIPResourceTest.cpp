@@ -110,7 +110,7 @@ TEST(TZIPResource, BuiltInBlocksKeepTheirRecordLayout) {
     std::vector<std::string> lines = ReadAll(sentences);
     ASSERT_GE(lines.size(), 6u);
     EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[5], "XF:\\LA\\1\\Lab__1a.wav");
+    EXPECT_EQ(lines[5], "XF:\\LA\\1\\Lab__1a.ogg");
     // Vocabulary entries are ten lines each.
     TZIPResource vocabulary(TextBlock::Vocabulary);
     lines = ReadAll(vocabulary);

@@ -10,7 +10,6 @@
 #include "sound/TXWaveBase.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <random>
 

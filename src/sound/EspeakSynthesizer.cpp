@@ -3,9 +3,8 @@
 #include "platform/Cp1252.h"
 #include "sound/MediaErrors.h"
 
-#include <espeak-ng/speak_lib.h>
-
 #include <cstring>
+#include <espeak-ng/speak_lib.h>
 #include <vector>
 
 namespace qor {
@@ -64,8 +63,8 @@ int EspeakSynthesizer::Speak(std::string_view text, int wordsPerMinute, AudioCli
     espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
     std::vector<short> samples;
     g_collecting = &samples;
-    const espeak_ERROR result = espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                                             espeakCHARS_UTF8, nullptr, nullptr);
+    const espeak_ERROR result =
+        espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
     espeak_Synchronize();
     g_collecting = nullptr;
     if (result != EE_OK || samples.empty())

@@ -7,8 +7,8 @@ namespace qor {
 namespace {
 
 // Grammar marks in parentheses that are written, never spoken.
-constexpr std::array<std::string_view, 12> kMarks = {"m",   "f",   "mf",  "m/f", "f/m", "mpl",
-                                                     "fpl", "pl",  "m.",  "f.",  "inv", "inv."};
+constexpr std::array<std::string_view, 12> kMarks = {"m",   "f",  "mf", "m/f", "f/m", "mpl",
+                                                     "fpl", "pl", "m.", "f.",  "inv", "inv."};
 
 // Abbreviations of the dictionaries' valency notes, spoken in full.
 struct Expansion {

@@ -25,9 +25,9 @@ WaveBaseLookup::WaveBaseLookup(const std::vector<WaveBaseEntry>& entries) {
         m_byText.push_back(static_cast<int>(i));
     }
     // Equal texts keep their list order, so the first of a run is the lowest position.
-    std::stable_sort(m_byText.begin(), m_byText.end(),
-                     [&](int a, int b) { return entries[static_cast<std::size_t>(a)].first <
-                                                entries[static_cast<std::size_t>(b)].first; });
+    std::stable_sort(m_byText.begin(), m_byText.end(), [&](int a, int b) {
+        return entries[static_cast<std::size_t>(a)].first < entries[static_cast<std::size_t>(b)].first;
+    });
 }
 
 int WaveBaseLookup::Equal(std::string_view text) const {
@@ -35,10 +35,14 @@ int WaveBaseLookup::Equal(std::string_view text) const {
     return found == m_firstOfText.end() ? -1 : found->second;
 }
 
-int WaveBaseLookup::FirstStartingWith(const std::vector<WaveBaseEntry>& entries, std::string_view prefix) const {
-    auto text = [&](int position) -> std::string_view { return entries[static_cast<std::size_t>(position)].first; };
-    auto it = std::lower_bound(m_byText.begin(), m_byText.end(), prefix,
-                               [&](int position, std::string_view wanted) { return text(position) < wanted; });
+int WaveBaseLookup::FirstStartingWith(const std::vector<WaveBaseEntry>& entries,
+                                      std::string_view prefix) const {
+    auto text = [&](int position) -> std::string_view {
+        return entries[static_cast<std::size_t>(position)].first;
+    };
+    auto it =
+        std::lower_bound(m_byText.begin(), m_byText.end(), prefix,
+                         [&](int position, std::string_view wanted) { return text(position) < wanted; });
     int first = -1;
     for (; it != m_byText.end() && text(*it).starts_with(prefix); ++it)
         if (first < 0 || *it < first)

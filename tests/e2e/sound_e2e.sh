@@ -14,7 +14,7 @@ trap 'rm -rf "$scratch"' EXIT
 program=$scratch/program
 cp -r "$program_source" "$program"
 rm -rf "$program/Benutzer" && mkdir -p "$program/Benutzer"
-sed "s/WORD/$word/" "$scripts/woerterbuch.script" >"$scratch/woerterbuch.script"
+sed "s/WORD/$word/g" "$scripts/woerterbuch.script" >"$scratch/woerterbuch.script"
 
 failed=0
 # Runs a script; what it played is left in $scratch/<name>.raw.

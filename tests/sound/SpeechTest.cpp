@@ -1,9 +1,8 @@
+#include "platform/Cp1252.h"
 #include "sound/ManualAudioDevice.h"
 #include "sound/MediaCommandEngine.h"
 #include "sound/MediaErrors.h"
 #include "sound/SpeechText.h"
-
-#include "platform/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +51,8 @@ public:
 TEST(SpeechDevice, OpensSpeaksAndEndsLikeARecording) {
     ManualAudioDevice device;
     MediaCommandEngine engine(device);
-    EXPECT_EQ(engine.Send("open \"la maison\" type sprache alias welle"), "Error266") << "no voice: no driver";
+    EXPECT_EQ(engine.Send("open \"la maison\" type sprache alias welle"), "Error266")
+        << "no voice: no driver";
 
     CountingVoice voice;
     engine.SetSpeech(&voice);

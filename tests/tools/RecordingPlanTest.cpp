@@ -1,14 +1,13 @@
 #include "speechbuild/RecordingPlan.h"
-#include "speechbuild/WaveFolderBuild.h"
 
 #include "platform/Cp1252.h"
 #include "sound/SpeechSynthesizer.h"
 #include "sound/TXWaveBase.h"
+#include "speechbuild/WaveFolderBuild.h"
 #include "vocab/AscFile.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace qor::speech {
@@ -43,8 +42,8 @@ TEST(RecordingPlan, EveryFrenchTextIsFoundAsTheProgramLooksItUp) {
     const std::string maison = WordRecordingPath("la maison", kSpeechRateNormal);
     const std::vector<std::pair<std::string, std::string>> lookups = {
         {"(la) maison (f)", maison},
-        {"maison (f)", maison},       // the dictionary's form
-        {"maison", maison},           // through "maison (f)"
+        {"maison (f)", maison}, // the dictionary's form
+        {"maison", maison},     // through "maison (f)"
         {"(la) voiture (f)", WordRecordingPath("la voiture", kSpeechRateNormal)},
         {"bagnole", WordRecordingPath("bagnole", kSpeechRateNormal)},
         {"chanter qc", WordRecordingPath("chanter quelque chose", kSpeechRateNormal)},
@@ -63,13 +62,15 @@ TEST(RecordingPlan, EveryFrenchTextIsFoundAsTheProgramLooksItUp) {
     for (const PlannedRecording& recording : plan.Recordings())
         recorded.emplace_back(recording.path, recording.rate);
     EXPECT_EQ(recorded.size(), 8u) << "one file per spoken text, the sentence twice";
-    EXPECT_NE(std::find(recorded.begin(), recorded.end(), std::pair<std::string, int>("XF:\\LA\\1\\Lab__1a.ogg", kSpeechRateSlow)),
+    EXPECT_NE(std::find(recorded.begin(), recorded.end(),
+                        std::pair<std::string, int>("XF:\\LA\\1\\Lab__1a.ogg", kSpeechRateSlow)),
               recorded.end());
 }
 
 class WaveFolderBuildTest : public ::testing::Test {
 protected:
-    WaveFolderBuildTest() : m_root(fs::temp_directory_path() / ("qor_speech_" + std::to_string(std::random_device()()))) {
+    WaveFolderBuildTest()
+        : m_root(fs::temp_directory_path() / ("qor_speech_" + std::to_string(std::random_device()()))) {
         m_setup.waveFolder = m_root / "wave";
         m_setup.indexFile = m_root / "f_w.qor";
         m_setup.cacheFolder = m_root / "cache";
@@ -100,8 +101,10 @@ TEST_F(WaveFolderBuildTest, SpeaksOnlyWhatIsNewAndRemovesWhatIsGone) {
     BuildResult result = Build(first);
     ASSERT_EQ(result.error, "");
     EXPECT_EQ(result.synthesised, 3);
-    EXPECT_EQ(Read(WaveFileOf(m_setup.waveFolder, "XF:\\LA\\1\\Lab__1a.ogg")), "Il pleut.@" + std::to_string(kSpeechRateSlow));
-    EXPECT_EQ(Read(WaveFileOf(m_setup.waveFolder, "XF:\\LA\\1\\Lab__1b.ogg")), "Il pleut.@" + std::to_string(kSpeechRateNormal));
+    EXPECT_EQ(Read(WaveFileOf(m_setup.waveFolder, "XF:\\LA\\1\\Lab__1a.ogg")),
+              "Il pleut.@" + std::to_string(kSpeechRateSlow));
+    EXPECT_EQ(Read(WaveFileOf(m_setup.waveFolder, "XF:\\LA\\1\\Lab__1b.ogg")),
+              "Il pleut.@" + std::to_string(kSpeechRateNormal));
     fs::create_directories(m_setup.waveFolder / "Eigene");
     std::ofstream(m_setup.waveFolder / "Eigene" / "mine.wav") << "own";
 

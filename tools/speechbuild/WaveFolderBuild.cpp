@@ -24,7 +24,8 @@ fs::path CacheFileOf(const BuildSetup& setup, const PlannedRecording& recording)
 
 // Runs `work(i)` for every i in `todo` on `workers` processes; the voice library keeps one state
 // per process, so processes, not threads. False when any of them failed.
-bool RunWorkers(const std::vector<std::size_t>& todo, int workers, const std::function<bool(std::size_t)>& work) {
+bool RunWorkers(const std::vector<std::size_t>& todo, int workers,
+                const std::function<bool(std::size_t)>& work) {
     if (todo.empty())
         return true;
     const int count = std::max(1, std::min<int>(workers, static_cast<int>(todo.size())));
@@ -35,7 +36,8 @@ bool RunWorkers(const std::vector<std::size_t>& todo, int workers, const std::fu
             return false;
         if (child == 0) {
             bool ok = true;
-            for (std::size_t i = static_cast<std::size_t>(k); i < todo.size(); i += static_cast<std::size_t>(count))
+            for (std::size_t i = static_cast<std::size_t>(k); i < todo.size();
+                 i += static_cast<std::size_t>(count))
                 ok = work(todo[i]) && ok;
             _exit(ok ? 0 : 1);
         }
@@ -90,7 +92,8 @@ fs::path WaveFileOf(const fs::path& waveFolder, std::string_view stored) {
     return file;
 }
 
-BuildResult BuildWaveFolder(const RecordingPlan& plan, const BuildSetup& setup, const Synthesise& synthesise) {
+BuildResult BuildWaveFolder(const RecordingPlan& plan, const BuildSetup& setup,
+                            const Synthesise& synthesise) {
     BuildResult result;
     std::error_code error;
     fs::create_directories(setup.cacheFolder, error);

@@ -46,6 +46,20 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// A short lead-in keeps a sound device that starts late from swallowing the first sound, and a word
+// as short as "y" still lasts long enough to be heard as a word.
+constexpr int kLeadMs = 60;
+constexpr int kShortestMs = 450;
+
+void PadWithSilence(AudioClip& clip) {
+    const auto frame = static_cast<std::size_t>(clip.format.BytesPerFrame());
+    const auto rate = static_cast<std::size_t>(clip.format.samplesPerSecond);
+    clip.bytes.insert(0, std::string(frame * (rate * kLeadMs / 1000), '\0'));
+    const std::size_t shortest = frame * (rate * kShortestMs / 1000);
+    if (clip.bytes.size() < shortest)
+        clip.bytes.resize(shortest, '\0');
+}
+
 int Usage() {
     std::cerr << "usage: qorspeech --wave DIR --index FILE --cache DIR --sentences FILE --verbs FILE "
                  "--pairs FILE --vocabulary DIR [--workers N]\n";
@@ -58,7 +72,8 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> options;
     for (int i = 1; i + 1 < argc; i += 2)
         options[argv[i]] = argv[i + 1];
-    for (const char* needed : {"--wave", "--index", "--cache", "--sentences", "--verbs", "--pairs", "--vocabulary"})
+    for (const char* needed :
+         {"--wave", "--index", "--cache", "--sentences", "--verbs", "--pairs", "--vocabulary"})
         if (!options.count(needed))
             return Usage();
     const auto started = std::chrono::steady_clock::now();
@@ -87,25 +102,27 @@ int main(int argc, char** argv) {
     setup.waveFolder = options["--wave"];
     setup.indexFile = options["--index"];
     setup.cacheFolder = options["--cache"];
-    setup.voiceIdentity = EspeakSynthesizer::Instance().VoiceIdentity();
+    setup.voiceIdentity = EspeakSynthesizer::Instance().VoiceIdentity() + " lead " + std::to_string(kLeadMs) +
+                          " shortest " + std::to_string(kShortestMs);
     setup.quality = kQuality;
-    setup.workers = options.count("--workers") ? std::atoi(options["--workers"].c_str())
-                                               : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const speech::BuildResult result =
-        speech::BuildWaveFolder(plan, setup, [](const speech::PlannedRecording& recording, const fs::path& file) {
+    setup.workers = options.count("--workers")
+                        ? std::atoi(options["--workers"].c_str())
+                        : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const speech::BuildResult result = speech::BuildWaveFolder(
+        plan, setup, [](const speech::PlannedRecording& recording, const fs::path& file) {
             AudioClip clip;
             if (EspeakSynthesizer::Instance().Speak(recording.spoken, recording.rate, clip) != 0) {
                 std::cerr << "qorspeech: no speech for \"" << Utf8FromCp1252(recording.spoken) << "\"\n";
                 return false;
             }
+            PadWithSilence(clip);
             return WriteOggVorbisFile(file, clip, kQuality);
         });
     if (!result.error.empty()) {
         std::cerr << "qorspeech: " << result.error << "\n";
         return 1;
     }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("qorspeech: %d recordings (%d spoken now, %d removed), %zu index entries, %.1f MB, %.1f s\n",
                 result.recordings, result.synthesised, result.removed, plan.Index().size(),
                 static_cast<double>(result.waveBytes) / 1e6, seconds);

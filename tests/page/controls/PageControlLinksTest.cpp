@@ -203,7 +203,8 @@ TEST_F(PageControlLinksTest, SoundLinksGoThroughTheMediaCommands) {
 
 TEST_F(PageControlLinksTest, SpeechLinksSpeakQuietly) {
     Show("start.html", "<A HREF=\"sprich:(la) maison (f)\">maison</A>");
-    m_media.replies["open"] = "Error266"; // no voice: nothing is shown, nothing plays
+    m_media.commands.clear();
+    m_media.replies["open \"(la) maison (f)\" type sprache alias welle"] = "Error266"; // no voice
     ClickLink("sprich:(la) maison (f)");
     EXPECT_EQ(m_media.commands,
               (std::vector<std::string>{"close welle", "open \"(la) maison (f)\" type sprache alias welle"}));

@@ -1,5 +1,6 @@
 #include "freedict/FreedictArticle.h"
 
+#include <algorithm>
 #include <array>
 
 namespace qor::freedict {
@@ -129,7 +130,7 @@ void ReadHeadLine(std::string_view line, FreedictArticle& article) {
     article.headword = Tidy(rest);
 }
 
-void ReadTranslationLine(std::string_view line, FreedictArticle& article) {
+void ReadTranslationLine(std::string_view line, int sense, FreedictArticle& article) {
     line = TrimBlanks(line);
     std::size_t numberStart = 0;
     if (EndsWithNoteNumber(line, numberStart) && numberStart > 0)
@@ -137,20 +138,24 @@ void ReadTranslationLine(std::string_view line, FreedictArticle& article) {
     while (true) {
         const std::size_t separator = line.find(", ");
         std::string translation = CleanTranslation(line.substr(0, separator));
-        if (!translation.empty())
+        if (!translation.empty()) {
             article.translations.push_back(std::move(translation));
+            article.translationSenses.push_back(sense);
+        }
         if (separator == std::string_view::npos)
             break;
         line.remove_prefix(separator + 2);
     }
 }
 
-void ReadNoteLine(std::string_view line, FreedictArticle& article) {
+void ReadNoteLine(std::string_view line, int sense, FreedictArticle& article) {
     if (IsNoteNumberLine(line))
         return;
     std::string note = Tidy(line);
-    if (!note.empty())
+    if (!note.empty()) {
         article.notes.push_back(std::move(note));
+        article.noteSenses.push_back(sense);
+    }
 }
 
 std::string SenseNumber(int sense) {
@@ -208,14 +213,16 @@ FreedictArticle ParseFreedictArticle(std::string_view text) {
     int nextSense = 1;
     bool translationRead = false;
     for (const std::string_view line : body) {
+        // Notes belong to the sense whose translations stand above them.
+        const int sense = std::max(0, nextSense - 2);
         if (numbered && line.starts_with(SenseNumber(nextSense))) {
-            ReadTranslationLine(line.substr(SenseNumber(nextSense).size()), article);
+            ReadTranslationLine(line.substr(SenseNumber(nextSense).size()), nextSense - 1, article);
             ++nextSense;
         } else if (!numbered && !translationRead && !TrimBlanks(line).empty()) {
-            ReadTranslationLine(line, article);
+            ReadTranslationLine(line, 0, article);
             translationRead = true;
         } else {
-            ReadNoteLine(line, article);
+            ReadNoteLine(line, numbered ? sense : 0, article);
         }
     }
     return article;

@@ -107,8 +107,11 @@ void DictionaryBuilder::Rename(const std::vector<std::pair<std::string, std::str
     }
     std::size_t kept = 0;
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (!gone[i])
-            m_entries[kept++] = std::move(m_entries[i]);
+        if (gone[i])
+            continue;
+        if (kept != i)
+            m_entries[kept] = std::move(m_entries[i]);
+        ++kept;
     }
     m_entries.resize(kept);
     Reindex();

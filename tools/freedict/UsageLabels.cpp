@@ -42,6 +42,7 @@ const LabelWord kFrenchWords[] = {
 };
 
 constexpr std::size_t kLongestLabelPhrase = 60;
+constexpr long kLongestLabelWords = 3;
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
@@ -51,9 +52,12 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// Each label word of one phrase ("besonders süddeutsch", "Argot scolaire") counts.
+// Each label word of one short phrase ("besonders süddeutsch", "Argot scolaire") counts; a longer
+// one is a sentence of the explanation that happens to hold a colon.
 void AddLabelsOfPhrase(std::string_view phrase, std::span<const LabelWord> words, std::string& labels) {
     const std::string lowered = LowerCp1252(Trimmed(phrase));
+    if (std::count(lowered.begin(), lowered.end(), ' ') >= kLongestLabelWords)
+        return;
     std::string_view rest = lowered;
     while (!rest.empty()) {
         const std::size_t end = rest.find(' ');

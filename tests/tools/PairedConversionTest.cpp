@@ -102,25 +102,35 @@ TEST(OrderMeaningsTest, VocabularyThenUnlabelledConfirmedThenSourceOrder) {
 }
 
 TEST(GenderGuessTest, NounsWithoutGenderInTheSource) {
-    auto nounMark = [](std::string_view word) { return std::string(word == W("pôle") ? " (m)" : ""); };
-    const std::pair<const char*, const char*> cases[] = {
-        {"nation", " (f)"},
-        {"réalisme", " (m)"},
-        {"secrétaire", " (mf)"},
-        {"trente-neuf", " (m)"},
-        {"pôle Nord magnétique", " (m)"},
-        {"plage", ""},
-        {"silence", ""},
-        {"Anglais", ""},
-        {"bus", ""},
-        {"fasciste", " (mf)"},
+    auto nounMark = [](std::string_view word) {
+        return std::string(word == W("pôle") ? " (m)" : word == "assurance" ? " (f)" : "");
     };
-    for (const auto& [headword, mark] : cases) {
-        const std::vector<Meaning> meanings =
-            std::string_view(headword) == "secrétaire"
-                ? std::vector<Meaning>{{W("Sekretär"), {}}, {W("Sekretärin"), {}}}
-                : std::vector<Meaning>{{"X", {}}};
-        EXPECT_EQ(GuessFrenchGender(Cp1252FromUtf8(headword), meanings, nounMark), mark) << headword;
+    struct Case {
+        const char* headword;
+        std::vector<const char*> translations;
+        const char* mark;
+    };
+    const Case cases[] = {
+        {"nation", {"Nation"}, " (f)"},
+        {"réalisme", {"Realismus"}, " (m)"},
+        {"secrétaire", {"Sekretär", "Sekretärin"}, " (mf)"},
+        {"pneumologue", {"Pneumologe", "Pneumologin"}, " (mf)"},
+        {"trente-neuf", {"Neununddreißig"}, " (m)"},
+        {"pôle Nord magnétique", {"magnetischer Nordpol"}, " (m)"},
+        {"assurance-chômage", {"Arbeitslosenversicherung"}, " (f)"}, // not the "-age" of the last part
+        {"voiture-cage", {"Käfigwagen"}, ""},
+        {"plage", {"Strand"}, ""},
+        {"retraité", {"Rentner"}, ""},
+        {"silence", {"Stille"}, ""},
+        {"Anglais", {"Engländer"}, ""},
+        {"bus", {"Bus"}, ""},
+        {"fasciste", {"Faschist"}, " (mf)"},
+    };
+    for (const Case& c : cases) {
+        std::vector<Meaning> meanings;
+        for (const char* translation : c.translations)
+            meanings.push_back({W(translation), {}});
+        EXPECT_EQ(GuessFrenchGender(W(c.headword), meanings, nounMark), c.mark) << c.headword;
     }
 }
 

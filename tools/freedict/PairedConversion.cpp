@@ -87,11 +87,14 @@ const Ending kEndings[] = {
     {"ier", " (m)"},  {"ium", " (m)"},  {"iste", " (mf)"},
 };
 const std::string_view kEndingExceptions[] = {
-    "comité"_cp, "silence",   "squelette",   "page",       "plage",     "image",        "cage",
-    "rage",      "nage",      "eau",         "peau",       "jument",    "dentifrice",   "caprice",
-    "office",    "service",   "sacrifice",   "édifice"_cp, "orifice",   "vice",         "calice",
-    "artifice",  "armistice", "bénéfice"_cp, "hospice",    "indice",    "interstice",   "précipice"_cp,
-    "supplice",  "délice"_cp, "cicatrice",   "prélude"_cp, "interlude", "cimetière"_cp,
+    "comité"_cp,     "silence",     "squelette",      "page",         "plage",     "image",
+    "cage",          "rage",        "nage",           "eau",          "peau",      "jument",
+    "dentifrice",    "caprice",     "office",         "service",      "sacrifice", "édifice"_cp,
+    "orifice",       "vice",        "calice",         "artifice",     "armistice", "bénéfice"_cp,
+    "hospice",       "indice",      "interstice",     "précipice"_cp, "supplice",  "délice"_cp,
+    "cicatrice",     "prélude"_cp,  "interlude",      "cimetière"_cp, "invité"_cp, "précipité"_cp,
+    "bénédicité"_cp, "retraité"_cp, "traité"_cp,      "coude",        "postlude",  "quartette",
+    "quintette",     "derrière"_cp, "condottière"_cp, "altesse",      "bastion",   "cation",
 };
 const std::string_view kNumerals[] = {
     "un",    "deux",   "trois",   "quatre",   "cinq",      "six",      "sept",   "huit",
@@ -118,9 +121,10 @@ bool NamesBothSexes(const std::vector<Meaning>& meanings) {
     for (const Meaning& feminine : meanings) {
         if (feminine.text.size() < 4 || !feminine.text.ends_with("in"))
             continue;
-        const std::string masculine = feminine.text.substr(0, feminine.text.size() - 2);
+        // "Sekretärin" and "Sekretär", "Pneumologin" and "Pneumologe".
+        const std::string stem = feminine.text.substr(0, feminine.text.size() - 2);
         for (const Meaning& other : meanings) {
-            if (other.text == masculine)
+            if (other.text == stem || other.text == stem + "e")
                 return true;
         }
     }
@@ -352,6 +356,13 @@ std::string GuessFrenchGender(std::string_view headword, const std::vector<Meani
         if (!mark.empty())
             return mark;
         headword = headword.substr(0, blank);
+    }
+    const std::size_t hyphen = headword.find('-');
+    if (hyphen != std::string_view::npos) {
+        // The first part of a compound decides ("assurance-chômage"), the ending of the last does not.
+        if (NamesBothSexes(meanings))
+            return " (mf)";
+        return nounMark(headword.substr(0, hyphen));
     }
     if (NamesBothSexes(meanings))
         return " (mf)";

@@ -175,6 +175,8 @@ protected:
 
 TEST_F(CompleteHalvesTest, EachHalfCompletesTheOther) {
     Complete("f | 3 | grand(e) | groß\n"
+             "d | 1 | Tag | le jour\n" // another form's pair does not come before the form's own
+             "d | 1 | der Tag | jour (m)\n"
              "d | 1 | das Wasser | eau (f)\n"
              "# a comment\n"
              "\n"
@@ -194,7 +196,7 @@ TEST_F(CompleteHalvesTest, EachHalfCompletesTheOther) {
         {true, "nation (f)", 1, "die Nation"}, // gender found from the ending
         {false, "Buch", 1, "livre (m)"},       // of two genders, the one leading back
         {false, "Pfund", 1, "livre (f)"},
-        {false, "Tag", 1, "jour (m)"},
+        {false, "Tag", 1, "le jour; jour (m)"},
         {false, "das Wasser", 1, "eau (f)"},
         {false, "Wasser", 1, "eau (f)"}, // the form without the article as well
         {false, "hoch", 3, "haut"},      // no marks outside nouns
@@ -204,9 +206,9 @@ TEST_F(CompleteHalvesTest, EachHalfCompletesTheOther) {
         EXPECT_EQ(MeaningOf(c.french ? m_french : m_german, c.headword, c.wordClass), c.meaning);
     }
     EXPECT_EQ(MeaningOf(m_french, "nation", 1), "(missing)");
-    EXPECT_EQ(m_report.pairs, 3U);
+    EXPECT_EQ(m_report.pairs, 5U);
     EXPECT_EQ(m_report.gendersFound, 1U);
-    EXPECT_EQ(m_report.nounsWithoutGender, 0U);
+    EXPECT_EQ(m_report.nounsWithoutGender, 1U); // "le jour", as the supplement wrote it
 }
 
 TEST(SupplementTest, LinesThatAreNoEntryAreErrorsWithTheirNumber) {

@@ -234,10 +234,14 @@ void ApplyPairs(DictionaryBuilder& frenchGerman, DictionaryBuilder& germanFrench
         // An entry's own meanings before those of the entries that name it in their meanings.
         const int frenchRank = (pair.germanFirst ? count : 0) + i;
         const int germanRank = (pair.germanFirst ? 0 : count) + i;
+        // What a pair gives a word's other form ("grand" for "grand(e)") comes after what the
+        // libraries give that form itself.
+        const int otherForm = 2 * count;
         const std::vector<std::string> frenchForms = FrenchForms(pair.french);
         for (const std::string& form : frenchForms) {
             bool created = false;
-            AddRanked(frenchGerman.Ensure(form, pair.wordClass, &created), pair.german, frenchRank);
+            AddRanked(frenchGerman.Ensure(form, pair.wordClass, &created), pair.german,
+                      frenchRank + (form == pair.french ? 0 : otherForm));
             if (created) {
                 madeFrench.push_back({form, pair.wordClass, frenchForms});
                 ++report.frenchAdded;
@@ -247,7 +251,7 @@ void ApplyPairs(DictionaryBuilder& frenchGerman, DictionaryBuilder& germanFrench
         for (const std::string& form : germanForms) {
             bool created = false;
             CollectedEntry& entry = germanFrench.Ensure(form, pair.wordClass, &created);
-            AddRanked(entry, pair.french, germanRank);
+            AddRanked(entry, pair.french, germanRank + (form == pair.german ? 0 : otherForm));
             if (form != pair.german && GenderOfArticle(pair.german) != 0)
                 entry.gender = GenderOfArticle(pair.german);
             if (created) {

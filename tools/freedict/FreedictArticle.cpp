@@ -42,6 +42,9 @@ std::string_view TrimBlanks(std::string_view text) {
 
 // The replacement that starts at the front of `text`, if any.
 const Replacement* ReplacementAt(std::string_view text) {
+    // Every replaced sequence starts with the byte 0xE2 or 0xEF; most characters need no look.
+    if (text.empty() || static_cast<unsigned char>(text.front()) < 0xE2)
+        return nullptr;
     for (const Replacement& replacement : kReplacements) {
         if (text.starts_with(replacement.from))
             return &replacement;

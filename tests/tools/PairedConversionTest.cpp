@@ -155,6 +155,8 @@ protected:
         m_german.Add("hoch", 3, std::vector<std::string>{"haut"});
         m_german.Add("Nation", 1, std::vector<std::string>{"nation"});
         m_german.Ensure("Nation", 1).gender = 'f';
+        m_german.Add("Frankreich", 1, std::vector<std::string>{"France"});
+        m_german.Ensure("Frankreich", 1).gender = 'n';
     }
     void Complete(std::string_view supplementText) {
         std::string error;
@@ -177,6 +179,7 @@ TEST_F(CompleteHalvesTest, EachHalfCompletesTheOther) {
     Complete("f | 3 | grand(e) | groß\n"
              "d | 1 | Tag | le jour\n" // another form's pair does not come before the form's own
              "d | 1 | der Tag | jour (m)\n"
+             "f | 1 | France (f) | Frankreich\n" // the libraries' meanings stay as they are written
              "d | 1 | das Wasser | eau (f)\n"
              "# a comment\n"
              "\n"
@@ -194,7 +197,9 @@ TEST_F(CompleteHalvesTest, EachHalfCompletesTheOther) {
         {true, "grand", 3, "groß; hoch"},    // the vocabulary's meaning first in the base form too
         {true, "eau (f)", 1, "das Wasser"},
         {true, "nation (f)", 1, "die Nation"}, // gender found from the ending
-        {false, "Buch", 1, "livre (m)"},       // of two genders, the one leading back
+        {true, "France (f)", 1, "Frankreich"},
+        {false, "Frankreich", 1, "France (f)"},
+        {false, "Buch", 1, "livre (m)"}, // of two genders, the one leading back
         {false, "Pfund", 1, "livre (f)"},
         {false, "Tag", 1, "le jour; jour (m)"},
         {false, "das Wasser", 1, "eau (f)"},
@@ -206,7 +211,7 @@ TEST_F(CompleteHalvesTest, EachHalfCompletesTheOther) {
         EXPECT_EQ(MeaningOf(c.french ? m_french : m_german, c.headword, c.wordClass), c.meaning);
     }
     EXPECT_EQ(MeaningOf(m_french, "nation", 1), "(missing)");
-    EXPECT_EQ(m_report.pairs, 5U);
+    EXPECT_EQ(m_report.pairs, 6U);
     EXPECT_EQ(m_report.gendersFound, 1U);
     EXPECT_EQ(m_report.nounsWithoutGender, 1U); // "le jour", as the supplement wrote it
 }

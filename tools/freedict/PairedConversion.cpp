@@ -279,7 +279,8 @@ void MarkFrenchNouns(DictionaryBuilder& germanFrench, const DictionaryBuilder& f
             continue;
         const std::string headword = BareWord(entry.headword);
         for (Meaning& meaning : entry.meanings) {
-            if (!MarkOf(meaning.text).empty())
+            // The libraries' meanings stand as the libraries write them.
+            if (!MarkOf(meaning.text).empty() || meaning.vocabularyRank != Meaning::kNoRank)
                 continue;
             const auto found = nouns.find(meaning.text);
             if (found == nouns.end())
@@ -312,7 +313,8 @@ void AddGermanArticles(DictionaryBuilder& frenchGerman, DictionaryBuilder& germa
         if (entry.wordClass != kNoun)
             continue;
         for (Meaning& meaning : entry.meanings) {
-            if (meaning.text.empty() || meaning.text.find(' ') != std::string::npos ||
+            if (meaning.vocabularyRank != Meaning::kNoRank || meaning.text.empty() ||
+                meaning.text.find(' ') != std::string::npos ||
                 LowerCp1252(meaning.text.front()) == meaning.text.front())
                 continue;
             const CollectedEntry* noun = germanFrench.Find(meaning.text, kNoun);

@@ -84,7 +84,7 @@ void ProgramObjects::CreateVocabularyLibrary() {
         return;
     m_vocabulary = std::make_unique<TBibliothek>();
     m_vocabulary->SetPage(&m_mainPage);
-    m_vocabulary->SetRecordingLookup([](std::string_view text) { return FindRecordingForText(text); });
+    m_vocabulary->SetRecordingLookup([](std::string_view text) { return ListenTarget(text); });
 }
 
 void ProgramObjects::CreateThemeList() {
@@ -101,7 +101,7 @@ void ProgramObjects::CreateDictionary() {
     if (!m_realObjects)
         return;
     m_dictionaryObject = std::make_unique<TXDatabase>();
-    m_dictionaryObject->SetRecordingLookup([](std::string_view text) { return FindRecordingForText(text); });
+    m_dictionaryObject->SetRecordingLookup([](std::string_view text) { return ListenTarget(text); });
 }
 
 void ProgramObjects::LoadDictionary(DictionaryDirection direction, const std::string& file) {

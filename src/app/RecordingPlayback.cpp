@@ -3,7 +3,10 @@
 #include "app/DataPath.h"
 #include "app/MediaCommandText.h"
 #include "app/TextTrim.h"
+#include "page/controls/PageLinkNames.h"
 #include "platform/Random.h"
+#include "platform/RegistryStore.h"
+#include "sound/RecordingFormat.h"
 
 #include <optional>
 #include <vector>
@@ -98,8 +101,51 @@ void PlayRecordingForText(std::string_view text) {
     PlayRecordingForText(text, CurrentRecordingIndex(), Settings(), CurrentMediaCommandSender());
 }
 
+bool SpeechForUnrecorded() {
+    return ReadSpeechForUnrecorded(Registry(RegistryHive::LocalMachine));
+}
+
+bool SpeakText(std::string_view text, MediaCommandSender& sender) {
+    std::string spoken;
+    for (const char c : text)
+        if (c != '"')
+            spoken += c;
+    if (app::Trim(spoken).empty())
+        return false;
+    SendMediaCommand(sender, "close welle", MediaErrors::Quiet);
+    if (IsMediaError(SendMediaCommand(sender, "open \"" + spoken + "\" type sprache alias welle", MediaErrors::Quiet)))
+        return false;
+    return !IsMediaError(SendMediaCommand(sender, "play welle from 0", MediaErrors::Quiet));
+}
+
+std::string ListenTarget(std::string_view text, const RecordingIndex& index, const AppSettings& settings,
+                         bool speechOn) {
+    std::string file = FindRecordingForText(text, index, settings);
+    if (file.empty() && speechOn && !app::Trim(WithoutBracketComment(text)).empty())
+        return SpeechLinkTarget(text);
+    return file;
+}
+
+std::string ListenTarget(std::string_view text) {
+    return ListenTarget(text, CurrentRecordingIndex(), Settings(), SpeechForUnrecorded());
+}
+
+bool PlayListenTarget(std::string_view target, MediaCommandSender& sender) {
+    const std::string spoken = SpeechLinkText(target);
+    return spoken.empty() ? PlayRecordingFile(target, sender) : SpeakText(spoken, sender);
+}
+
+bool PlayListenTarget(std::string_view target) {
+    return PlayListenTarget(target, CurrentMediaCommandSender());
+}
+
+bool PlayOrSpeakText(std::string_view text) {
+    const std::string target = ListenTarget(text);
+    return !target.empty() && PlayListenTarget(target);
+}
+
 void PlayRecordingAtCaret(std::string_view text, int caret, int selectionLength, const RecordingIndex& index,
-                          const AppSettings& settings, MediaCommandSender& sender) {
+                          const AppSettings& settings, MediaCommandSender& sender, bool speechOn) {
     if (caret < 0 || static_cast<std::size_t>(caret) > text.size() || text.empty())
         return;
     // The character before the caret (the first one for caret 0) lies in the meaning we want.
@@ -132,11 +178,13 @@ void PlayRecordingAtCaret(std::string_view text, int caret, int selectionLength,
         stored = index.Find(app::Trim(selection));
     if (!stored && !selection.empty() && start == static_cast<std::size_t>(caret))
         stored = index.Find(WithoutSentenceDressing(selection));
-    if (!stored)
+    std::string file = stored ? ResolveDataPath(*stored, settings).file : std::string();
+    if (file.empty()) {
+        // What the learner marked is what they want to hear; else the meaning they clicked into.
+        if (speechOn)
+            SpeakText(app::Trim(selection).empty() ? piece : WithoutBracketComment(selection), sender);
         return;
-    std::string file = ResolveDataPath(*stored, settings).file;
-    if (file.empty())
-        return;
+    }
     SendMediaCommand(sender, "close welle", MediaErrors::Quiet);
     std::string open = "open \"" + file + "\" type waveaudio alias welle";
     if (IsMediaError(SendMediaCommand(sender, open, MediaErrors::Shown)))
@@ -146,7 +194,7 @@ void PlayRecordingAtCaret(std::string_view text, int caret, int selectionLength,
 
 void PlayRecordingAtCaret(std::string_view text, int caret, int selectionLength) {
     PlayRecordingAtCaret(text, caret, selectionLength, CurrentRecordingIndex(), Settings(),
-                         CurrentMediaCommandSender());
+                         CurrentMediaCommandSender(), SpeechForUnrecorded());
 }
 
 } // namespace qor

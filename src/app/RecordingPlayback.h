@@ -29,11 +29,29 @@ void PlayRecordingForText(std::string_view text, const RecordingIndex& index, co
                           MediaCommandSender& sender);
 void PlayRecordingForText(std::string_view text);
 
+// Whether French texts without a recording are spoken ("Sprachausgabe für Wörter ohne Aufnahme",
+// on unless switched off in the recording settings).
+bool SpeechForUnrecorded();
+
+// Speaks a French text quietly under the alias "welle"; false when it cannot (no voice, no device).
+bool SpeakText(std::string_view text, MediaCommandSender& sender);
+
+// What a listen link or speaker button of a French text plays: its recording's file, else (with
+// speech on) a speech link target, else "".
+std::string ListenTarget(std::string_view text, const RecordingIndex& index, const AppSettings& settings,
+                         bool speechOn);
+std::string ListenTarget(std::string_view text);
+// Plays what ListenTarget gave; true when something plays (and for "").
+bool PlayListenTarget(std::string_view target, MediaCommandSender& sender);
+bool PlayListenTarget(std::string_view target);
+// The recording of a French text, or its speech; true when something plays.
+bool PlayOrSpeakText(std::string_view text);
+
 // Plays the meaning around the caret (a character index into `text`) of a dictionary or editor
 // field; errors of the open and play commands are shown. Falls back on the selection when the
-// meaning itself has no recording.
+// meaning itself has no recording, and with `speechOn` speaks the selection or the meaning.
 void PlayRecordingAtCaret(std::string_view text, int caret, int selectionLength, const RecordingIndex& index,
-                          const AppSettings& settings, MediaCommandSender& sender);
+                          const AppSettings& settings, MediaCommandSender& sender, bool speechOn = false);
 void PlayRecordingAtCaret(std::string_view text, int caret, int selectionLength);
 
 } // namespace qor

@@ -1,5 +1,7 @@
 #include "dictionary/DictionaryText.h"
 
+#include "page/controls/PageLinkNames.h"
+
 #include <algorithm>
 
 namespace qor {
@@ -106,14 +108,14 @@ bool HasBadSemicolon(std::string_view meaning) {
     return false;
 }
 
-std::string LinkedText(std::string_view text, const RecordingLookup& recording) {
+std::string LinkedText(std::string_view text, const RecordingLookup& recording, bool french) {
     std::string file = text.empty() || !recording ? std::string() : recording(text);
-    if (file.empty())
+    if (file.empty() || (!french && !SpeechLinkText(file).empty()))
         return std::string(text);
     return "<a href=\"" + file + "\" >" + std::string(text) + "</a>";
 }
 
-std::string FormatDictionaryMeaning(std::string_view meaning, const RecordingLookup& recording) {
+std::string FormatDictionaryMeaning(std::string_view meaning, const RecordingLookup& recording, bool french) {
     std::string result;
     std::size_t start = 0;
     while (true) {
@@ -125,7 +127,7 @@ std::string FormatDictionaryMeaning(std::string_view meaning, const RecordingLoo
             result += "; ";
         if (!piece.comment.empty())
             result += " " + piece.comment + " ";
-        result += LinkedText(piece.text, recording);
+        result += LinkedText(piece.text, recording, french);
         if (end == std::string_view::npos)
             return result;
         // The ";" and the blank that belongs after it are dropped.

@@ -27,10 +27,11 @@ bool HasSuspiciousComma(std::string_view meaning);
 bool HasBadSemicolon(std::string_view meaning);
 
 // The meanings joined by "; ", each bracketed comment set in front of its meaning between blanks,
-// each meaning that has a recording written as a link to it.
-std::string FormatDictionaryMeaning(std::string_view meaning, const RecordingLookup& recording);
+// each meaning that has a recording written as a link to it. Only French texts link to speech.
+std::string FormatDictionaryMeaning(std::string_view meaning, const RecordingLookup& recording,
+                                    bool french = true);
 
-// The headword, or a link to its recording.
-std::string LinkedText(std::string_view text, const RecordingLookup& recording);
+// The headword, or a link to its recording (to its speech only when `french`).
+std::string LinkedText(std::string_view text, const RecordingLookup& recording, bool french = true);
 
 } // namespace qor

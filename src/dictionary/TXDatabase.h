@@ -160,6 +160,8 @@ private:
     // The result list never keeps an entry that has left its half.
     void ForgetResult(const TXDBEintrag* entry);
     void ForgetResultsOf(const Half& half);
+    // Whether a result is a French headword (the other half's headwords are German).
+    bool InFrenchHalf(const TXDBEintrag& entry) const;
     void EraseEntry(Half& half, std::size_t index);
     static bool IsSorted(const Half& half);
     bool ReadFile(std::string_view path);

@@ -48,6 +48,11 @@ void TXDatabase::PageSearch(TrainingPage& page, const MacroReader& readMacro) {
     ShowResultPage(0);
 }
 
+bool TXDatabase::InFrenchHalf(const TXDBEintrag& entry) const {
+    const auto& entries = HalfOf(DictionaryDirection::FrenchGerman).entries;
+    return std::any_of(entries.begin(), entries.end(), [&](const auto& held) { return held.get() == &entry; });
+}
+
 std::string TXDatabase::ResultPageLines(int page) const {
     std::string lines;
     // A page number from a page command may be anything; wide arithmetic keeps it harmless.
@@ -55,8 +60,9 @@ std::string TXDatabase::ResultPageLines(int page) const {
     long long end = std::min(begin + kResultsPerPage, static_cast<long long>(ResultCount()));
     for (long long i = std::max(begin, 0LL); i < end; ++i) {
         const TXDBEintrag& entry = Result(static_cast<int>(i));
-        lines += "<+vok>" + LinkedText(entry.Vokabel, m_recording) + " <x4><+bed>" +
-                 FormatDictionaryMeaning(entry.Bedeutung, m_recording) + "<br>";
+        const bool frenchHeadword = InFrenchHalf(entry);
+        lines += "<+vok>" + LinkedText(entry.Vokabel, m_recording, frenchHeadword) + " <x4><+bed>" +
+                 FormatDictionaryMeaning(entry.Bedeutung, m_recording, !frenchHeadword) + "<br>";
     }
     return lines;
 }

@@ -48,6 +48,26 @@ int ReadAudioFile(const std::filesystem::path& file, AudioClip& clip) {
     return result;
 }
 
+bool WriteOggVorbisFile(const std::filesystem::path& file, const AudioClip& clip, double quality) {
+    if (clip.format.bitsPerSample != 16 || clip.format.channels < 1)
+        return false;
+    SF_INFO info{};
+    info.samplerate = clip.format.samplesPerSecond;
+    info.channels = clip.format.channels;
+    info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+    SNDFILE* sound = sf_open(file.c_str(), SFM_WRITE, &info);
+    if (!sound)
+        return false;
+    sf_command(sound, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof(quality));
+    std::vector<short> samples(clip.bytes.size() / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<short>(static_cast<unsigned char>(clip.bytes[2 * i]) |
+                                        (static_cast<unsigned char>(clip.bytes[2 * i + 1]) << 8));
+    const auto frames = static_cast<sf_count_t>(samples.size() / static_cast<std::size_t>(info.channels));
+    const bool written = sf_writef_short(sound, samples.data(), frames) == frames;
+    return sf_close(sound) == 0 && written;
+}
+
 std::string WaveFileBytes(const AudioClip& clip) {
     const AudioFormat& format = clip.format;
     auto dataSize = static_cast<std::uint32_t>(clip.bytes.size());

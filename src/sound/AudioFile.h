@@ -12,6 +12,9 @@ namespace qor {
 // Decodes `file` into 16-bit PCM; 0 or kMediaFileNotFound, kMediaInvalidFile, kMediaOutOfMemory.
 int ReadAudioFile(const std::filesystem::path& file, AudioClip& clip);
 
+// Writes 16-bit `clip` as Ogg Vorbis (quality 0..1, as libsndfile takes it); false on failure.
+bool WriteOggVorbisFile(const std::filesystem::path& file, const AudioClip& clip, double quality);
+
 // The bytes of a PCM wave file holding `clip`.
 std::string WaveFileBytes(const AudioClip& clip);
 

@@ -4,6 +4,7 @@
 #include "platform/WinPath.h"
 #include "sound/AudioFile.h"
 #include "sound/MediaErrors.h"
+#include "sound/SpeechText.h"
 
 #include <algorithm>
 
@@ -107,6 +108,12 @@ int MediaCommandEngine::Open(const MediaCommand& command) {
             return kMediaNoDriver;
         alias.isNew = true;
         alias.clip.format = alias.format;
+    } else if (command.type == "sprache") {
+        if (!m_speech)
+            return kMediaNoDriver;
+        if (int error = m_speech->Speak(SpokenText(command.element), kSpeechRateNormal, alias.clip))
+            return error;
+        alias.format = alias.clip.format;
     } else {
         if (!command.type.empty() && command.type != "waveaudio" && command.type != "mpegvideo")
             return kMediaNoDriver;

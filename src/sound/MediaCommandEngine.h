@@ -1,13 +1,15 @@
 #pragma once
 // The multimedia command sender of this platform: runs the command strings the program sends
 // ("open ... alias welle", "play welle from 0", "status test mode", ...) over an AudioDevice.
-// Each alias is one device: a decoded sound file or a new recording. Time runs on the device's
-// clock, and each command first brings the devices up to date, so a playback that has reached its
-// end reports "stopped" without any timer of its own.
+// Each alias is one device: a decoded sound file, a new recording, or the speech of a text
+// (open "la maison" type sprache alias welle). Time runs on the device's clock, and each command
+// first brings the devices up to date, so a playback that has reached its end reports "stopped"
+// without any timer of its own.
 
 #include "platform/MediaCommands.h"
 #include "sound/AudioDevice.h"
 #include "sound/MediaCommandParser.h"
+#include "sound/SpeechSynthesizer.h"
 
 #include <map>
 #include <memory>
@@ -24,6 +26,9 @@ public:
     std::string ErrorText(int errorNumber) override;
 
     int OpenDeviceCount() const { return static_cast<int>(m_aliases.size()); }
+    // The voice behind the device type "sprache" (not owned); without one that type fails with
+    // kMediaNoDriver, as sound does without a device.
+    void SetSpeech(SpeechSynthesizer* speech) { m_speech = speech; }
 
 private:
     enum class Mode { Stopped, Playing, Recording };
@@ -53,6 +58,7 @@ private:
     AliasMap::iterator FindAlias(std::string_view name);
 
     AudioDevice& m_device;
+    SpeechSynthesizer* m_speech = nullptr;
     AliasMap m_aliases; // keyed by the lower-case alias
 };
 

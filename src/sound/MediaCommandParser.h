@@ -1,6 +1,7 @@
 #pragma once
 // The grammar of the multimedia command strings the program sends:
 //     open "file" [type waveaudio|mpegvideo] [alias X]     open new type waveaudio alias X
+//     open "text" type sprache alias X (the text spoken)
 //     close X|all     play X [from N] [to M]     stop X     seek X to start|end|N
 //     record X        save X "file"
 //     set X [bitspersample B] [channels C] [alignment A] [samplespersec R] [bytespersec S]

@@ -26,6 +26,14 @@ void WriteRecordingFormat(RegistryStore& registry, const RecordingFormat& format
     registry.WriteInteger(RecordingFormatKey(), "Kanäle"_cp, format.channels);
 }
 
+bool ReadSpeechForUnrecorded(const RegistryStore& registry) {
+    return registry.ReadInteger(RecordingFormatKey(), "Sprachausgabe", 1) != 0;
+}
+
+void WriteSpeechForUnrecorded(RegistryStore& registry, bool on) {
+    registry.WriteInteger(RecordingFormatKey(), "Sprachausgabe", on ? 1 : 0);
+}
+
 std::string FormatCommand(std::string_view alias, const RecordingFormat& format) {
     int alignment = format.bits * format.channels / 8;
     return "set " + std::string(alias) + " bitspersample " + std::to_string(format.bits) + " channels " +

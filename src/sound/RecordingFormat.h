@@ -21,6 +21,11 @@ std::string_view RecordingFormatKey();
 RecordingFormat ReadRecordingFormat(const RegistryStore& registry);
 void WriteRecordingFormat(RegistryStore& registry, const RecordingFormat& format);
 
+// "Sprachausgabe für Wörter ohne Aufnahme": texts without a recording are spoken (on when the value
+// is missing).
+bool ReadSpeechForUnrecorded(const RegistryStore& registry);
+void WriteSpeechForUnrecorded(RegistryStore& registry, bool on);
+
 // "set <alias> bitspersample B channels C alignment A samplespersec R bytespersec S".
 std::string FormatCommand(std::string_view alias, const RecordingFormat& format);
 

@@ -49,6 +49,7 @@ bool TXWaveBase::Load(std::string_view file) {
     } else if (ReadWholeFile(file, contents)) {
         ParseWaveBaseText(contents, m_entries);
     }
+    m_lookup.reset();
     m_changed = false;
     Notify();
     return ok;
@@ -67,24 +68,20 @@ bool TXWaveBase::Save(std::string_view file) {
 // [SECTION] Look-up
 
 std::string TXWaveBase::Find(std::string_view text, LookupMode mode) const {
-    for (const auto& [entryText, path] : m_entries)
-        if (SameTextInsensitive(entryText, text))
-            return path;
-    std::string bare = WithoutParentheses(text);
-    for (const auto& [entryText, path] : m_entries)
-        if (SameTextInsensitive(entryText, bare))
-            return path;
+    if (!m_lookup)
+        m_lookup = std::make_unique<WaveBaseLookup>(m_entries);
+    const auto pathAt = [&](int position) {
+        return position < 0 ? std::string() : m_entries[static_cast<std::size_t>(position)].second;
+    };
+    if (int found = m_lookup->Equal(text); found >= 0)
+        return pathAt(found);
+    if (int found = m_lookup->Equal(WithoutParentheses(text)); found >= 0)
+        return pathAt(found);
     if (mode == LookupMode::ExactOnly)
         return {};
-    std::string withComment = std::string(text) + " (";
-    for (const auto& [entryText, path] : m_entries)
-        if (entryText.starts_with(withComment))
-            return path;
-    std::string withMore = std::string(text) + ", ";
-    for (const auto& [entryText, path] : m_entries)
-        if (entryText.starts_with(withMore))
-            return path;
-    return {};
+    if (int found = m_lookup->FirstStartingWith(m_entries, std::string(text) + " ("); found >= 0)
+        return pathAt(found);
+    return pathAt(m_lookup->FirstStartingWith(m_entries, std::string(text) + ", "));
 }
 
 bool TXWaveBase::AnyPathStartsWith(std::string_view prefix) const {
@@ -141,6 +138,7 @@ void TXWaveBase::Sort() {
     if (Count() < 2)
         return;
     QuickSort(0, Count() - 1);
+    m_lookup.reset();
     m_changed = true;
     Notify();
 }
@@ -244,6 +242,7 @@ void TXWaveBase::Notify() {
 }
 
 void TXWaveBase::Modified() {
+    m_lookup.reset();
     m_changed = true;
     Notify();
 }

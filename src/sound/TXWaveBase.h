@@ -3,9 +3,11 @@
 // edited in its management window, saved after asking when the program ends.
 
 #include "sound/WaveBaseFile.h"
+#include "sound/WaveBaseLookup.h"
 
 #include <functional>
 #include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,6 +74,8 @@ private:
     void QuickSort(int low, int high);
 
     std::vector<WaveBaseEntry> m_entries;
+    // Built on the first look-up after a change of the texts or their order.
+    mutable std::unique_ptr<WaveBaseLookup> m_lookup;
     int m_current = 0;
     bool m_changed = false;
     std::string m_loadedFrom;

@@ -30,6 +30,8 @@ public:
     ~tWaveRec() override;
     tWaveRec(const tWaveRec&) = delete;
     tWaveRec& operator=(const tWaveRec&) = delete;
+    // Where the format settings live; the settings window keeps its other choices beside them.
+    RegistryStore& SettingsRegistry() const { return m_registry; }
 
     // [PageRecorder]
     void SetRecordButton(const PageRect& place) override { m_recordRect = place; }

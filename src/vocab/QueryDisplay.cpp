@@ -1,5 +1,6 @@
 #include "vocab/QueryDisplay.h"
 
+#include "page/controls/PageLinkNames.h"
 #include "platform/Cp1252.h"
 #include "vocab/VocText.h"
 
@@ -56,9 +57,9 @@ std::string_view ClassTag(int wortart) {
                                                                          : std::string_view();
 }
 
-std::string RecordingLink(std::string_view word, const RecordingLookup& lookup, LinkEnd end) {
+std::string RecordingLink(std::string_view word, const RecordingLookup& lookup, LinkEnd end, bool french) {
     const std::string path = lookup ? lookup(word) : std::string();
-    if (path.empty())
+    if (path.empty() || (!french && !SpeechLinkText(path).empty()))
         return std::string(word);
     return "<a href=\"" + path + "\" " + ">" + std::string(word) + (end == LinkEnd::Blank ? " </a>" : "</a>");
 }
@@ -77,7 +78,7 @@ std::string EntryDisplay(const TVokabel& entry, const RecordingLookup& lookup) {
     } else {
         shownMeanings = meanings;
     }
-    return "<+normal>" + RecordingLink(entry.Vokabel, lookup, LinkEnd::Blank) + " <+kommentar> " +
+    return "<+normal>" + RecordingLink(entry.Vokabel, lookup, LinkEnd::Blank, !entry.Deutsch) + " <+kommentar> " +
            std::string(ClassTag(entry.Wortart)) + "<p><+normal>" + shownMeanings;
 }
 

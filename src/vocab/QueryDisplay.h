@@ -28,8 +28,9 @@ std::string_view ClassTag(int wortart);
 // The question pages link the word tightly; the answer pages leave a blank before "</a>".
 enum class LinkEnd { Tight, Blank };
 
-// `word` as a link to its recording, or the word alone when it has none.
-std::string RecordingLink(std::string_view word, const RecordingLookup& lookup, LinkEnd end);
+// `word` as a link to its recording, or the word alone when it has none. A German word never links
+// to speech (the voice is French).
+std::string RecordingLink(std::string_view word, const RecordingLookup& lookup, LinkEnd end, bool french = true);
 
 // The answer pages' display of an entry: the word, its class and its meanings; French meanings are
 // shown one by one, each with its remark in front and its own recording link.

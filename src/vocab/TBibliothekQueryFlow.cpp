@@ -47,7 +47,7 @@ void TBibliothek::ShowQuestion() {
 }
 
 void TBibliothek::ShowMultipleChoice(const TVocAufgabe& task) {
-    m_page->SetMacro("Aufgabe", RecordingLink(task.Frage.Vokabel, m_recordingLookup, LinkEnd::Tight));
+    m_page->SetMacro("Aufgabe", RecordingLink(task.Frage.Vokabel, m_recordingLookup, LinkEnd::Tight, !task.Frage.Deutsch));
     m_page->SetMacro("Wortart", WortartName(task.Frage.Wortart));
     std::array<std::string, TVocAufgabe::kChoiceCount> links;
     for (int k = 0; k < TVocAufgabe::kChoiceCount; ++k)
@@ -65,7 +65,7 @@ void TBibliothek::ShowMultipleChoice(const TVocAufgabe& task) {
 void TBibliothek::ShowTypedQuestion(const TVocAufgabe& task) {
     if (m_settings->Kontext && ShowGapQuestion(task))
         return;
-    m_page->SetMacro("Aufgabe", RecordingLink(task.Frage.Vokabel, m_recordingLookup, LinkEnd::Tight));
+    m_page->SetMacro("Aufgabe", RecordingLink(task.Frage.Vokabel, m_recordingLookup, LinkEnd::Tight, !task.Frage.Deutsch));
     m_page->SetMacro("Wortart", WortartName(task.Frage.Wortart));
     std::vector<std::string> answers;
     AddAcceptedAnswers(task.Frage.Bedeutung0, {}, answers);

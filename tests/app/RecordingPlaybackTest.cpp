@@ -156,6 +156,51 @@ TEST_F(RecordingTest, PlayRecordingAtCaretFindsTheMeaningAroundTheCaret) {
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(RecordingTest, TextsWithoutARecordingAreSpokenWhenSpeechIsOn) {
+    const auto speak = [](const std::string& text) {
+        return std::vector<std::string>{"close welle", "open \"" + text + "\" type sprache alias welle",
+                                        "play welle from 0"};
+    };
+    EXPECT_EQ(ListenTarget("chat", m_index, m_settings, true), m_chat);
+    EXPECT_EQ(ListenTarget("cheval", m_index, m_settings, true), "sprich:cheval");
+    EXPECT_EQ(ListenTarget("cheval", m_index, m_settings, false), "");
+    EXPECT_EQ(ListenTarget("[nur Kommentar]", m_index, m_settings, true), "") << "nothing to say";
+    EXPECT_EQ(ListenTarget("dit \"oui\"@", m_index, m_settings, true), "sprich:dit oui")
+        << "no character that ends or splits a link target";
+
+    EXPECT_TRUE(PlayListenTarget("sprich:le cheval", m_sender));
+    EXPECT_EQ(m_sender.commands, speak("le cheval"));
+    m_sender.commands.clear();
+    EXPECT_TRUE(PlayListenTarget(m_chat, m_sender));
+    EXPECT_EQ(m_sender.commands, PlayCommands(m_chat));
+    m_sender.commands.clear();
+    m_sender.replies["open"] = "Error266"; // no voice: silent, as without a sound device
+    EXPECT_FALSE(PlayListenTarget("sprich:le cheval", m_sender));
+    m_sender.replies.clear();
+
+    struct Case {
+        const char* name;
+        std::string text;
+        int caret;
+        int selection;
+        bool speechOn;
+        std::vector<std::string> commands;
+    };
+    const Case cases[] = {
+        {"the meaning at the caret", "chat; cheval", 8, 0, true, speak("cheval")},
+        {"the selection first", "un cheval blanc", 3, 6, true, speak("cheval")},
+        {"a recording wins", "chat; cheval", 2, 0, true, CaretCommands(m_chat)},
+        {"speech off", "chat; cheval", 8, 0, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_sender.commands.clear();
+        PlayRecordingAtCaret(c.text, c.caret, c.selection, m_index, m_settings, m_sender, c.speechOn);
+        EXPECT_EQ(m_sender.commands, c.commands);
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(RecordingTest, PlayRecordingAtCaretShowsOpenAndPlayErrors) {
     m_sender.replies["close"] = "Error 263"; // quiet
     m_sender.replies["open"] = "Error 275";

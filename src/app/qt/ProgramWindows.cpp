@@ -11,6 +11,7 @@
 #include "app/qt/QtSettingsDialogs.h"
 #include "app/qt/TBackdrop.h"
 #include "app/qt/TSuperWindow.h"
+#include "page/controls/PageLinkNames.h"
 #include "dictionary/qt/TXWb.h"
 #include "editor/EditorScheme.h"
 #include "editor/EditorWaveRecorder.h"
@@ -29,10 +30,19 @@ namespace qor {
 
 namespace {
 
-// The recording stored for exactly this headword, resolved to its file; empty when none.
+// The recording stored for exactly this French headword, resolved to its file; without one its
+// speech when that is on; empty otherwise.
 std::string HeadwordRecording(std::string_view headword) {
     const std::optional<std::string> stored = CurrentRecordingIndex().Find(headword);
-    return stored ? ResolveDataPath(*stored).file : std::string();
+    std::string file = stored ? ResolveDataPath(*stored).file : std::string();
+    if (file.empty() && SpeechForUnrecorded() && !headword.empty())
+        return SpeechLinkTarget(headword);
+    return file;
+}
+
+void PlayAtCaret(std::string_view text, int caret, int selection, bool french) {
+    PlayRecordingAtCaret(text, caret, selection, CurrentRecordingIndex(), Settings(), CurrentMediaCommandSender(),
+                         french && SpeechForUnrecorded());
 }
 
 void ChangeVocabularyFolder(const std::string& folder) {
@@ -105,10 +115,8 @@ TVocEditor* ProgramWindows::ShowEditor(EditorMode mode, std::optional<QPoint> at
     setup.environment.changeVocabularyFolder = ChangeVocabularyFolder;
     setup.environment.registry = &Registry(RegistryHive::LocalMachine);
     setup.environment.recordingLookup = HeadwordRecording;
-    setup.playRecording = [](const std::string& file) { PlayRecordingFile(file); };
-    setup.playAtCaret = [](std::string_view text, int caret, int selection) {
-        PlayRecordingAtCaret(text, caret, selection);
-    };
+    setup.playRecording = [](const std::string& target) { PlayListenTarget(target); };
+    setup.playAtCaret = PlayAtCaret;
     setup.manageRecording = [this](const std::string& headword, const std::string& file, QWidget* parent) {
         QtSettingsDialogs(m_objects, parent).ManageRecording(headword, file);
     };
@@ -209,10 +217,8 @@ void ProgramWindows::WbService::ShowWindow() {
         WbSetup setup;
         setup.dictionary = dictionary;
         setup.recordingLookup = HeadwordRecording;
-        setup.playRecording = [](const std::string& file) { PlayRecordingFile(file); };
-        setup.playAtCaret = [](std::string_view text, int caret, int selection) {
-            PlayRecordingAtCaret(text, caret, selection);
-        };
+        setup.playRecording = [](const std::string& target) { PlayListenTarget(target); };
+        setup.playAtCaret = PlayAtCaret;
         setup.onChanged = [this] {
             if (m_windows.m_editor)
                 m_windows.m_editor->Core().DictionaryChanged();

@@ -86,7 +86,18 @@ void QtScriptTarget::Settle() {
 
 bool QtScriptTarget::ClickLink(std::string_view text) {
     PageControl& page = PageWidget().Page();
-    const std::optional<FoundLink> link = FindLink(page.Document(), page.Layout(), text);
+    // "*.ogg" and "sprich:*" name a link by the end or the start of its target: links whose words
+    // a script cannot know in advance (the recording of whatever word was asked).
+    std::optional<FoundLink> link;
+    if (text.size() > 1 && text.front() == '*')
+        link = FindLinkWhere(page.Document(), page.Layout(),
+                             [&](const FoundLink& found) { return found.target.ends_with(text.substr(1)); });
+    else if (text.size() > 1 && text.back() == '*')
+        link = FindLinkWhere(page.Document(), page.Layout(), [&](const FoundLink& found) {
+            return found.target.starts_with(text.substr(0, text.size() - 1));
+        });
+    else
+        link = FindLink(page.Document(), page.Layout(), text);
     if (!link)
         return false;
     // Bring the link into view first, as a learner would scroll to it.

@@ -45,7 +45,7 @@ QRect ScreenGeometry(const QRect& wanted) {
 }
 
 SuperPlayRecording ProgramPlayback() {
-    return [](const std::string& text) { return PlayRecordingFile(FindRecordingForText(text)); };
+    return [](const std::string& text) { return PlayOrSpeakText(text); };
 }
 
 } // namespace

@@ -46,6 +46,7 @@
 #include "platform/qt/QtScreenService.h"
 #include "platform/qt/QtText.h"
 #include "settings/qt/QtFileChooser.h"
+#include "sound/EspeakSynthesizer.h"
 #include "sound/MediaCommandEngine.h"
 #include "sound/SdlAudioDevice.h"
 #include "vocab/TBibliothek.h"
@@ -141,6 +142,8 @@ int main(int argc, char** argv) {
     // command answers with an error, which playback treats as silence.
     SdlAudioDevice audioDevice;
     MediaCommandEngine mediaEngine(audioDevice);
+    // Texts without a recording are spoken; the voice starts with the first of them.
+    mediaEngine.SetSpeech(&EspeakSynthesizer::Instance());
     SetMediaCommandSender(&mediaEngine);
     struct SenderReset {
         ~SenderReset() { SetMediaCommandSender(nullptr); }

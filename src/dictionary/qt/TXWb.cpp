@@ -408,7 +408,7 @@ void TXWb::PlayRow(int row) {
         return;
     const QTableWidgetItem* cell = m_grid->item(row, m_dictionary.IsGermanFrench() ? 2 : 1);
     if (cell)
-        m_setup.playAtCaret(FromQString(cell->text()), 0, 0);
+        m_setup.playAtCaret(FromQString(cell->text()), 0, 0, true);
 }
 
 void TXWb::closeEvent(QCloseEvent* event) {
@@ -449,7 +449,7 @@ bool TXWb::eventFilter(QObject* watched, QEvent* event) {
     if (meaning && event->type() == QEvent::MouseButtonDblClick && m_setup.playAtCaret) {
         const QTextCursor cursor = m_dbBedeutung->textCursor();
         m_setup.playAtCaret(FromQString(m_dbBedeutung->toPlainText()), cursor.position(),
-                            static_cast<int>(cursor.selectedText().size()));
+                            static_cast<int>(cursor.selectedText().size()), m_dictionary.IsGermanFrench());
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -36,7 +36,7 @@ struct WbSetup {
     std::function<std::string(std::string_view headword)> recordingLookup;
     std::function<void(const std::string& file)> playRecording;
     // Plays the meaning at the caret of a text (a field's double click).
-    std::function<void(std::string_view text, int caret, int selectionLength)> playAtCaret;
+    std::function<void(std::string_view text, int caret, int selectionLength, bool french)> playAtCaret;
     // After each change of the dictionary, once the window has shown it.
     std::function<void()> onChanged;
     // The hidden "Importieren..." and "Exportieren..." items; without dialogs they do nothing.

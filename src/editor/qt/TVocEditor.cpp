@@ -372,15 +372,27 @@ void TVocEditor::PlayAtCaretLater(QObject* watched) {
         field = watched->parent(); // the viewport of a multi-line field
     if (!isWordField(field))
         return;
-    QTimer::singleShot(0, this, [this, field] {
+    // Which side is French follows the entry's direction and the dictionary's half.
+    const bool germanEntry = m_setup.library && m_setup.library->Count() > 0 && m_setup.library->Deutsch(-1);
+    const bool germanHalf = m_setup.dictionary && m_setup.dictionary->IsGermanFrench();
+    bool french = false;
+    if (field == m_vokabel)
+        french = !germanEntry;
+    else if (field == m_bedeutung0 || field == m_bedeutung1)
+        french = germanEntry;
+    else if (field == m_dbVokabel)
+        french = m_setup.dictionary && !germanHalf;
+    else
+        french = germanHalf;
+    QTimer::singleShot(0, this, [this, field, french] {
         if (auto* line = qobject_cast<QLineEdit*>(field)) {
             const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
-            m_setup.playAtCaret(FromQString(line->text()), start,
-                                static_cast<int>(line->selectedText().size()));
+            m_setup.playAtCaret(FromQString(line->text()), start, static_cast<int>(line->selectedText().size()),
+                                french);
         } else if (auto* block = qobject_cast<QPlainTextEdit*>(field)) {
             const QTextCursor cursor = block->textCursor();
             m_setup.playAtCaret(FromQString(block->toPlainText()), cursor.selectionStart(),
-                                cursor.selectionEnd() - cursor.selectionStart());
+                                cursor.selectionEnd() - cursor.selectionStart(), french);
         }
     });
 }

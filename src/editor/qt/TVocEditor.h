@@ -69,8 +69,8 @@ struct EditorWindowSetup {
     // Plays the recording of the headword (the speaker button beside it).
     std::function<void(const std::string& file)> playRecording;
     // A double click in a word field: the recording of the meaning at the caret (text, caret
-    // position, selection length).
-    std::function<void(std::string_view text, int caret, int selection)> playAtCaret;
+    // position, selection length, whether the field holds French and may be spoken).
+    std::function<void(std::string_view text, int caret, int selection, bool french)> playAtCaret;
     // After a take was saved: the recording index's window with the headword and the saved file.
     std::function<void(const std::string& headword, const std::string& file, QWidget* parent)>
         manageRecording;

@@ -223,6 +223,7 @@ private:
     void FollowExerciseCommand(std::string_view target);
     void FollowFile(const std::string& target);
     void PlaySound(const std::string& path);
+    void PlaySpeech(const std::string& text);
     std::string ReplaceAlias(const std::string& target) const;
 
     // [Pointer] PageControlPointer.cpp

@@ -262,9 +262,22 @@ void PageControl::FollowFile(const std::string& target) {
         }
         break;
     }
+    case LinkFileKind::Speech:
+        PlaySpeech(SpeechLinkText(target));
+        break;
     case LinkFileKind::None:
         break;
     }
+}
+
+// Speech is quiet when it fails: the voice or the sound device may simply not be there.
+void PageControl::PlaySpeech(const std::string& text) {
+    MediaCommandSender& sender = CurrentMediaCommandSender();
+    sender.Send("close welle");
+    if (sender.Send("open \"" + text + "\" type sprache alias welle").starts_with("Error")) {
+        return;
+    }
+    sender.Send("play welle from 0");
 }
 
 void PageControl::PlaySound(const std::string& path) {

@@ -35,7 +35,8 @@ HintParts SplitHint(std::string_view hint) {
 }
 
 bool IsWaveSound(std::string_view sound) {
-    return LowerCp1252(ExtensionPart(sound)) == ".wav";
+    const std::string extension = LowerCp1252(ExtensionPart(sound));
+    return extension == ".wav" || extension == ".ogg";
 }
 
 bool ReportedAsAnchor(std::string_view target) {
@@ -54,12 +55,36 @@ std::string LinkExtension(std::string_view target) {
     return LowerCp1252(ExtensionPart(target.substr(0, target.find('@'))));
 }
 
+namespace {
+constexpr std::string_view kSpeechPrefix = "sprich:";
+}
+
+std::string SpeechLinkTarget(std::string_view text) {
+    std::string target(kSpeechPrefix);
+    for (const char c : text) {
+        if (c != '"' && c != '@' && c != kDegree && c != kSection && c != ';') {
+            target += c;
+        }
+    }
+    return target;
+}
+
+std::string SpeechLinkText(std::string_view target) {
+    if (target.size() <= kSpeechPrefix.size() || !StartsWithInsensitive(target, kSpeechPrefix)) {
+        return {};
+    }
+    return std::string(target.substr(kSpeechPrefix.size()));
+}
+
 LinkFileKind LinkFileKindOf(std::string_view target) {
+    if (!SpeechLinkText(target).empty()) {
+        return LinkFileKind::Speech;
+    }
     const std::string extension = LinkExtension(target);
     if (extension == ".htx" || extension == ".hqor" || extension == ".html" || extension == ".qor") {
         return LinkFileKind::Page;
     }
-    if (extension == ".wav" || extension == ".mp3") {
+    if (extension == ".wav" || extension == ".mp3" || extension == ".ogg") {
         return LinkFileKind::Sound;
     }
     return LinkFileKind::None;

@@ -32,7 +32,7 @@ struct HintParts {
     std::string sound; // after "°"; empty when the hint carries no sound
 };
 HintParts SplitHint(std::string_view hint);
-// Whether a hint's sound part names a wave file (".wav", any case).
+// Whether a hint's sound part names a sound file (".wav" or ".ogg", any case).
 bool IsWaveSound(std::string_view sound);
 
 // Whether `OnAnkerChange` hears of a target: the empty target (the mouse left all links) and real
@@ -42,9 +42,15 @@ bool ReportedAsAnchor(std::string_view target);
 // The extension of a link target in lower case with its dot (".htx"), taken before any "@".
 std::string LinkExtension(std::string_view target);
 
-// What FollowLink does with a target, by its extension.
-enum class LinkFileKind { Page, Sound, None };
+// What FollowLink does with a target, by its extension; a speech link (below) is Speech.
+enum class LinkFileKind { Page, Sound, Speech, None };
 LinkFileKind LinkFileKindOf(std::string_view target);
+
+// A link that speaks a French text which has no recording: "sprich:" + the text. The characters a
+// link target gives a meaning of its own ('"', '@', '°', '§' and ';') are left out of the text.
+std::string SpeechLinkTarget(std::string_view text);
+// The text of a speech link; empty for any other target.
+std::string SpeechLinkText(std::string_view target);
 
 // '§[cmd]rest' → cmd and rest; false for any other text.
 bool SplitBracketCommand(std::string_view command, std::string& cmd, std::string& rest);

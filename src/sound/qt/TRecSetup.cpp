@@ -2,8 +2,10 @@
 
 #include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
+#include "sound/RecordingFormat.h"
 #include "sound/tWaveRec.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -39,6 +41,9 @@ TRecSetup::TRecSetup(tWaveRec& recorder, QWidget* parent) : QDialog(parent), m_r
     groups->addWidget(Group(" Sample-Rate ", {m_rate11, m_rate22, m_rate44}));
     groups->addWidget(Group(" Aufnahme in ", {m_mono, m_stereo}));
 
+    m_speech = new QCheckBox(ToQString("Sprachausgabe für Wörter ohne Aufnahme"_cp));
+    m_speech->setChecked(ReadSpeechForUnrecorded(m_recorder.SettingsRegistry()));
+
     auto* ok = new QPushButton(ToQString("&OK"));
     auto* cancel = new QPushButton(ToQString("&Abbrechen"));
     ok->setDefault(true);
@@ -54,6 +59,7 @@ TRecSetup::TRecSetup(tWaveRec& recorder, QWidget* parent) : QDialog(parent), m_r
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
+    layout->addWidget(m_speech);
     layout->addLayout(buttons);
 
     if (!m_recorder.SettingsLoaded())
@@ -73,6 +79,7 @@ void TRecSetup::Apply() {
     m_recorder.SetFormat(format);
     m_recorder.ApplyFormat();
     m_recorder.WriteSettings();
+    WriteSpeechForUnrecorded(m_recorder.SettingsRegistry(), m_speech->isChecked());
 }
 
 } // namespace qor

@@ -1,10 +1,11 @@
 #pragma once
 // "Aufnahme-Einstellungen": the recording format of the program-wide recorder (resolution, sample
 // rate, mono or stereo). Opening it resets the recorder's device; "&OK" applies the format and
-// writes it to the registry.
+// writes it to the registry, with the choice whether texts without a recording are spoken.
 
 #include <QDialog>
 
+class QCheckBox;
 class QRadioButton;
 
 namespace qor {
@@ -24,6 +25,7 @@ public:
     QRadioButton* Rate44() const { return m_rate44; }
     QRadioButton* Mono() const { return m_mono; }
     QRadioButton* Stereo() const { return m_stereo; }
+    QCheckBox* Speech() const { return m_speech; }
 
     // What "&OK" does (also reachable without a click).
     void Apply();
@@ -37,6 +39,7 @@ private:
     QRadioButton* m_rate44;
     QRadioButton* m_mono;
     QRadioButton* m_stereo;
+    QCheckBox* m_speech;
 };
 
 } // namespace qor

@@ -12,7 +12,7 @@ struct TSatz {
     std::string Alternative;  // another wording the dictation accepts; may be empty
     std::string Hinweis;      // the dictation's help text
     std::string Deutsch;      // the translation
-    std::string Aufnahme;     // the slow recording, with a data-path prefix ("XF:\LA\1\Lab__1a.wav")
+    std::string Aufnahme;     // the slow recording, with a data-path prefix ("XF:\LA\1\Lab__1a.ogg")
 };
 
 class TSatzListe {

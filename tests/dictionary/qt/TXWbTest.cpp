@@ -35,8 +35,8 @@ protected:
             return headword == "chien (m)" ? std::string("/aufnahmen/chien.wav") : std::string();
         };
         setup.playRecording = [this](const std::string& file) { played.push_back(file); };
-        setup.playAtCaret = [this](std::string_view text, int caret, int) {
-            played.push_back(std::string(text) + "@" + std::to_string(caret));
+        setup.playAtCaret = [this](std::string_view text, int caret, int, bool french) {
+            played.push_back(std::string(text) + "@" + std::to_string(caret) + (french ? " fr" : " de"));
         };
         setup.onChanged = [this] { ++changes; };
         return std::make_unique<TXWb>(std::move(setup));
@@ -89,7 +89,7 @@ TEST_F(TXWbTest, ChoosingAResultMakesItCurrentAndShowsTheEditPage) {
     EXPECT_EQ(window->MeaningField()->toPlainText(), "Hund");
 
     window->Grid()->cellDoubleClicked(1, 0);
-    EXPECT_EQ(played, std::vector<std::string>{"chien (m)@0"}) << "the French text of the row";
+    EXPECT_EQ(played, std::vector<std::string>{"chien (m)@0 fr"}) << "the French text of the row";
 }
 
 TEST_F(TXWbTest, BrowsingLocatesAsTheLearnerTypes) {

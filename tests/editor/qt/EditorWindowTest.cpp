@@ -81,9 +81,9 @@ protected:
         setup.openSettings = [this](EditorSettingsDialog which, QWidget* parent) {
             settingsOpened.emplace_back(which, parent);
         };
-        setup.playAtCaret = [this](std::string_view text, int caret, int selection) {
+        setup.playAtCaret = [this](std::string_view text, int caret, int selection, bool french) {
             played.push_back(std::string(text) + "@" + std::to_string(caret) + "+" +
-                             std::to_string(selection));
+                             std::to_string(selection) + (french ? " fr" : " de"));
         };
         setup.manageRecording = [this](const std::string& headword, const std::string& file, QWidget*) {
             managed.push_back(headword + "=" + file);
@@ -349,7 +349,7 @@ TEST_F(EditorWindowTest, AnyWordFieldPlaysByDoubleClickAndASavedTakeGoesToTheRec
     QApplication::sendEvent(headword, &press);
     QApplication::processEvents();
     ASSERT_EQ(played.size(), 1u);
-    EXPECT_EQ(played[0], "maison@0+6") << "the double-clicked word is selected first";
+    EXPECT_EQ(played[0], "maison@0+6 fr") << "the double-clicked French word is selected first";
 
     editor->ListFrame()->Button("bRec")->click();
     editor->ListFrame()->Button("bRec")->click();

@@ -201,6 +201,19 @@ TEST_F(PageControlLinksTest, SoundLinksGoThroughTheMediaCommands) {
     EXPECT_TRUE(m_messages.Texts().empty());
 }
 
+TEST_F(PageControlLinksTest, SpeechLinksSpeakQuietly) {
+    Show("start.html", "<A HREF=\"sprich:(la) maison (f)\">maison</A>");
+    m_media.replies["open"] = "Error266"; // no voice: nothing is shown, nothing plays
+    ClickLink("sprich:(la) maison (f)");
+    EXPECT_EQ(m_media.commands,
+              (std::vector<std::string>{"close welle", "open \"(la) maison (f)\" type sprache alias welle"}));
+    m_media.replies.clear();
+    m_media.commands.clear();
+    ClickLink("sprich:(la) maison (f)");
+    EXPECT_EQ(m_media.commands.back(), "play welle from 0");
+    EXPECT_TRUE(m_messages.Texts().empty());
+}
+
 TEST_F(PageControlLinksTest, SoundErrorsAreShown) {
     Write("hund.wav", "RIFF");
     Show("start.html", "<A HREF=\"hund.wav\">Hund</A>");

@@ -93,6 +93,8 @@ TEST(PageLinkNames, FileKindsByExtension) {
         {"a.xtm", LinkFileKind::None},  {"a.wav", LinkFileKind::Sound},
         {"a.mp3", LinkFileKind::Sound}, {"bild.jpg", LinkFileKind::None},
         {"ohne", LinkFileKind::None},   {"ordner.x/datei", LinkFileKind::None},
+        {"a.OGG", LinkFileKind::Sound}, {"sprich:le chat.htx", LinkFileKind::Speech},
+        {"Sprich:oui", LinkFileKind::Speech}, {"sprich:", LinkFileKind::None},
     };
     for (const auto& [target, kind] : cases) {
         SCOPED_TRACE(target);

@@ -4,6 +4,7 @@
 #include "platform/Cp1252.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -159,20 +160,22 @@ TEST(SentenceCollection, ShippedCollection) {
         const TThema& thema = themes[t];
         SCOPED_TRACE(thema.Name);
         EXPECT_FALSE(thema.Name.empty());
-        EXPECT_GE(thema.Saetze.Count(), 15);
-        EXPECT_LE(thema.Saetze.Count(), 25);
+        EXPECT_GE(thema.Saetze.Count(), 46);
+        EXPECT_LE(thema.Saetze.Count(), 60);
+        std::set<std::string> seen;
         for (int i = 0; i < thema.Saetze.Count(); ++i) {
             const TSatz& satz = thema.Saetze.At(i);
             SCOPED_TRACE(satz.Franzoesisch);
+            EXPECT_TRUE(seen.insert(satz.Franzoesisch).second) << "a sentence twice in one theme";
             EXPECT_FALSE(satz.Franzoesisch.empty());
             EXPECT_NE(satz.Franzoesisch, "FEHLER!");
             EXPECT_FALSE(satz.Deutsch.empty());
             EXPECT_EQ(satz.Franzoesisch.find(';'), std::string::npos) << "';' separates accepted answers";
             const std::string expectedPath =
-                "XF:\\LA\\" + std::to_string(t + 1) + "\\Lab__" + std::to_string(i + 1) + "a.wav";
+                "XF:\\LA\\" + std::to_string(t + 1) + "\\Lab__" + std::to_string(i + 1) + "a.ogg";
             EXPECT_EQ(satz.Aufnahme, expectedPath);
-            EXPECT_TRUE(satz.Aufnahme.ends_with("a.wav"));
-            EXPECT_TRUE(NormalSpeedPath(satz.Aufnahme).ends_with("b.wav"));
+            EXPECT_TRUE(satz.Aufnahme.ends_with("a.ogg"));
+            EXPECT_TRUE(NormalSpeedPath(satz.Aufnahme).ends_with("b.ogg"));
         }
     }
     // The text was converted to Windows-1252 when it was built in.

@@ -393,7 +393,7 @@ TEST_F(LabTest, ShippedCollectionWithTheProgramsRegistry) {
         lab->SelectTheme(19);
         lab->DrawNextSentence();
         EXPECT_TRUE(Macro("Langsam").starts_with("XF:\\LA\\20\\Lab__"));
-        EXPECT_TRUE(Macro("Langsam").ends_with("a.wav"));
+        EXPECT_TRUE(Macro("Langsam").ends_with("a.ogg"));
         EXPECT_EQ(Macro("Normal"), NormalSpeedPath(Macro("Langsam")));
     }
     EXPECT_EQ(ReadLabSettings(Registry(RegistryHive::LocalMachine)).thema, 19);

@@ -1,7 +1,10 @@
-// Any bytes must parse as a dictd article (and as an index) without a crash, and what the parser
-// hands on must hold no line breaks and no blanks at either end.
+// Any bytes must parse as a dictd article (and as an index, and as a supplement file) without a
+// crash; what the article parser hands on must hold no line breaks and no blanks at either end, and
+// every translation and note must name its sense.
 #include "freedict/DictdIndex.h"
 #include "freedict/FreedictArticle.h"
+#include "freedict/Supplement.h"
+#include "freedict/UsageLabels.h"
 #include "freedict/WordClassRules.h"
 
 #include <cstdint>
@@ -29,6 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& note : article.notes)
         if (note.empty() || !Tidy(note))
             std::abort();
+    if (article.translationSenses.size() != article.translations.size() ||
+        article.noteSenses.size() != article.notes.size())
+        std::abort();
+    const std::string label =
+        qor::freedict::UsageLabelOf(article.notes, qor::freedict::HeadwordLanguage::French);
+    if (label != qor::freedict::CombineLabels(label, ""))
+        std::abort();
     qor::freedict::WordClassRules rules(qor::freedict::HeadwordLanguage::German);
     rules.AddVerb(article.headword);
     const qor::freedict::Grammar grammar = qor::freedict::ReadGrammar(article.grammar);
@@ -41,5 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string error;
     if (!qor::freedict::ParseDictdIndex(text, entries, error) && error.empty())
         std::abort();
+    qor::freedict::Supplement supplement;
+    error.clear();
+    if (!qor::freedict::ReadSupplementText(text, supplement, error) && error.empty())
+        std::abort();
+    for (const qor::freedict::VocabularyPair& pair : supplement.pairs)
+        if (pair.wordClass < 1 || pair.wordClass > 6 || pair.french.empty() || pair.german.empty())
+            std::abort();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "freedict/FreedictArticle.h"
 
+#include <algorithm>
 #include <array>
 
 namespace qor::freedict {
@@ -41,6 +42,9 @@ std::string_view TrimBlanks(std::string_view text) {
 
 // The replacement that starts at the front of `text`, if any.
 const Replacement* ReplacementAt(std::string_view text) {
+    // Every replaced sequence starts with the byte 0xE2 or 0xEF; most characters need no look.
+    if (text.empty() || static_cast<unsigned char>(text.front()) < 0xE2)
+        return nullptr;
     for (const Replacement& replacement : kReplacements) {
         if (text.starts_with(replacement.from))
             return &replacement;
@@ -129,7 +133,7 @@ void ReadHeadLine(std::string_view line, FreedictArticle& article) {
     article.headword = Tidy(rest);
 }
 
-void ReadTranslationLine(std::string_view line, FreedictArticle& article) {
+void ReadTranslationLine(std::string_view line, int sense, FreedictArticle& article) {
     line = TrimBlanks(line);
     std::size_t numberStart = 0;
     if (EndsWithNoteNumber(line, numberStart) && numberStart > 0)
@@ -137,20 +141,24 @@ void ReadTranslationLine(std::string_view line, FreedictArticle& article) {
     while (true) {
         const std::size_t separator = line.find(", ");
         std::string translation = CleanTranslation(line.substr(0, separator));
-        if (!translation.empty())
+        if (!translation.empty()) {
             article.translations.push_back(std::move(translation));
+            article.translationSenses.push_back(sense);
+        }
         if (separator == std::string_view::npos)
             break;
         line.remove_prefix(separator + 2);
     }
 }
 
-void ReadNoteLine(std::string_view line, FreedictArticle& article) {
+void ReadNoteLine(std::string_view line, int sense, FreedictArticle& article) {
     if (IsNoteNumberLine(line))
         return;
     std::string note = Tidy(line);
-    if (!note.empty())
+    if (!note.empty()) {
         article.notes.push_back(std::move(note));
+        article.noteSenses.push_back(sense);
+    }
 }
 
 std::string SenseNumber(int sense) {
@@ -208,14 +216,16 @@ FreedictArticle ParseFreedictArticle(std::string_view text) {
     int nextSense = 1;
     bool translationRead = false;
     for (const std::string_view line : body) {
+        // Notes belong to the sense whose translations stand above them.
+        const int sense = std::max(0, nextSense - 2);
         if (numbered && line.starts_with(SenseNumber(nextSense))) {
-            ReadTranslationLine(line.substr(SenseNumber(nextSense).size()), article);
+            ReadTranslationLine(line.substr(SenseNumber(nextSense).size()), nextSense - 1, article);
             ++nextSense;
         } else if (!numbered && !translationRead && !TrimBlanks(line).empty()) {
-            ReadTranslationLine(line, article);
+            ReadTranslationLine(line, 0, article);
             translationRead = true;
         } else {
-            ReadNoteLine(line, article);
+            ReadNoteLine(line, numbered ? sense : 0, article);
         }
     }
     return article;

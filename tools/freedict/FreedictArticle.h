@@ -22,6 +22,10 @@ struct FreedictArticle {
     std::vector<std::string> grammar;      // the words between the angle brackets: "n", "masc"
     std::vector<std::string> translations; // every sense's translations in order, repeats kept
     std::vector<std::string> notes;        // the notes, each trimmed
+    // Which sense (counted from 0) each translation and each note belongs to: a note such as
+    // "veraltet: ..." or "(Familier) ..." labels the translations of its own sense only.
+    std::vector<int> translationSenses;
+    std::vector<int> noteSenses;
 };
 
 // Never fails: text that is no article gives whatever could be read, at worst an empty headword.

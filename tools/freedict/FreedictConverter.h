@@ -26,6 +26,14 @@ struct ConversionReport {
     std::size_t translationsDropped = 0; // outside the code page, or holding ";" or ","
 };
 
+class VulgarWords;
+
+// Reads the articles into the builder (headwords marked, meanings labelled, German nouns' genders
+// noted); the report counts what was left out and the entries collected so far.
+bool CollectFreedict(std::string_view indexText, std::string_view articleData, HeadwordLanguage language,
+                     const VulgarWords& vulgar, DictionaryBuilder& builder, ConversionReport& report,
+                     std::string& error);
+
 // Converts an index text and the uncompressed article data into sorted entries. False with a
 // message for an index that cannot be read or that points outside the data.
 bool ConvertFreedict(std::string_view indexText, std::string_view articleData, HeadwordLanguage language,
@@ -36,5 +44,13 @@ bool ConvertFreedict(std::string_view indexText, std::string_view articleData, H
 bool ConvertFreedictFiles(const std::filesystem::path& index, const std::filesystem::path& dictDz,
                           const std::filesystem::path& target, HeadwordLanguage language,
                           ConversionReport& report, std::string& error);
+
+// INDEX as it is and DICT_DZ unpacked; false with a message naming the file.
+bool ReadFreedictFiles(const std::filesystem::path& index, const std::filesystem::path& dictDz,
+                       std::string& indexText, std::string& articleData, std::string& error);
+
+// Compressed, through a temporary file.
+bool WriteDictionaryFile(const std::filesystem::path& target, const std::vector<DictionaryEntry>& entries,
+                         std::string& error);
 
 } // namespace qor::freedict

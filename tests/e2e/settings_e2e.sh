@@ -15,10 +15,11 @@ cp -r "$program_source" "$program"
 rm -rf "$program/Benutzer" && mkdir -p "$program/Benutzer"
 run=$scratch/run
 mkdir -p "$run/config" "$run/home"
-library="$program/Vokabeln (F)/Grundwortschatz/essen.asc"
-cp "$library" "$run/essen.asc"
+# A library of its own (the shipped ones grow): UTF-8 here, Windows-1252 with CRLF as the editor
+# writes it.
+iconv -f UTF-8 -t WINDOWS-1252 "$(dirname "$script")/essen.asc.txt" | sed 's/$/\r/' >"$run/essen.asc"
 # Ten lines an entry: the first 22 entries.
-head -n 220 "$library" >"$run/karten22.asc"
+head -n 220 "$run/essen.asc" >"$run/karten22.asc"
 
 (cd "$run" && HOME="$run/home" XDG_DATA_HOME="$run/home/.local/share" QOR_CONFIG_DIR="$run/config" \
   QOR_SCREEN=1024x768x24 QOR_DRIVE_ROOTS="$run/nodrive" QOR_PRINT_PDF="$run/karten.pdf" \

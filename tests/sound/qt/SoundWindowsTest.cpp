@@ -7,12 +7,14 @@
 #include "platform/qt/QtText.h"
 #include "sound/ManualAudioDevice.h"
 #include "sound/MediaCommandEngine.h"
+#include "sound/RecordingFormat.h"
 #include "sound/TXWaveBase.h"
 #include "sound/qt/TRecSetup.h"
 #include "sound/qt/TWaveDB.h"
 #include "sound/tWaveRec.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,9 +64,12 @@ TEST_F(SoundWindowsTest, RecSetupShowsAndStoresTheFormat) {
                                        m_sender.commands.end()),
               (std::vector<std::string>{"close test", "open new type waveaudio alias test"}));
 
+    EXPECT_TRUE(setup.Speech()->isChecked()) << "speech for unrecorded words is on by default";
+    EXPECT_EQ(setup.Speech()->text(), ToQString("Sprachausgabe für Wörter ohne Aufnahme"_cp));
     setup.Bits16()->setChecked(true);
     setup.Rate44()->setChecked(true);
     setup.Stereo()->setChecked(true);
+    setup.Speech()->setChecked(false);
     auto* ok = setup.findChild<QPushButton*>();
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->text(), "&OK");
@@ -75,6 +80,8 @@ TEST_F(SoundWindowsTest, RecSetupShowsAndStoresTheFormat) {
               "set test bitspersample 16 channels 2 alignment 4 samplespersec 44100 bytespersec 176400");
     EXPECT_EQ(m_registry->ReadInteger("Software\\qor\\Aufnahme", "Rate"), 44100);
     EXPECT_EQ(m_registry->ReadInteger("Software\\qor\\Aufnahme", "Kanäle"_cp), 2);
+    EXPECT_FALSE(ReadSpeechForUnrecorded(*m_registry));
+    EXPECT_FALSE(TRecSetup(recorder).Speech()->isChecked()) << "the choice is read back";
 }
 
 class WaveDBTest : public SoundWindowsTest {

@@ -31,6 +31,8 @@ TEST(RecordingPlan, EveryFrenchTextIsFoundAsTheProgramLooksItUp) {
     plan.AddSentenceCollection("****Wetter\nIl pleut.\n\n \nEs regnet.\nXF:\\LA\\1\\Lab__1a.ogg\n");
     plan.AddGamePairs("le chat\tdie Katze\t.le chien\nrouge\t#D7263D\t#0055A4\n");
     plan.AddText("(la) maison (f)"); // a second time changes nothing
+    plan.AddPageSpeechLinks(
+        "<A HREF=\"sprich:J'ai des amis.\">J'ai des amis.</A> <a href=\"main.htx\">x</a>");
 
     TXWaveBase index;
     for (const auto& [text, path] : plan.Index()) {
@@ -50,6 +52,7 @@ TEST(RecordingPlan, EveryFrenchTextIsFoundAsTheProgramLooksItUp) {
         {"Il pleut.", "XF:\\LA\\1\\Lab__1b.ogg"},
         {"le chat", WordRecordingPath("le chat", kSpeechRateNormal)},
         {"rouge", WordRecordingPath("rouge", kSpeechRateNormal)},
+        {"J'ai des amis.", WordRecordingPath("J'ai des amis.", kSpeechRateNormal)},
         {"das Haus", ""},
         {"das Auto", ""},
     };
@@ -61,7 +64,7 @@ TEST(RecordingPlan, EveryFrenchTextIsFoundAsTheProgramLooksItUp) {
     std::vector<std::pair<std::string, int>> recorded;
     for (const PlannedRecording& recording : plan.Recordings())
         recorded.emplace_back(recording.path, recording.rate);
-    EXPECT_EQ(recorded.size(), 8u) << "one file per spoken text, the sentence twice";
+    EXPECT_EQ(recorded.size(), 9u) << "one file per spoken text, the sentence twice";
     EXPECT_NE(std::find(recorded.begin(), recorded.end(),
                         std::pair<std::string, int>("XF:\\LA\\1\\Lab__1a.ogg", kSpeechRateSlow)),
               recorded.end());

@@ -1,5 +1,6 @@
 #include "speechbuild/RecordingPlan.h"
 
+#include "page/controls/PageLinkNames.h"
 #include "platform/Cp1252.h"
 #include "sound/SpeechSynthesizer.h"
 #include "sound/SpeechText.h"
@@ -111,6 +112,20 @@ void RecordingPlan::AddLibrary(std::string_view ascBytes) {
 void RecordingPlan::AddVerbTable(const std::vector<std::string>& lines) {
     for (const TVerb& verb : ParseVerbTable(lines))
         AddText(verb.infinitive);
+}
+
+void RecordingPlan::AddPageSpeechLinks(std::string_view page) {
+    const std::string lower = LowerCp1252(page);
+    constexpr std::string_view kOpening = "href=\"";
+    for (std::size_t at = lower.find(kOpening); at != std::string::npos; at = lower.find(kOpening, at + 1)) {
+        const std::size_t start = at + kOpening.size();
+        const std::size_t end = page.find('"', start);
+        if (end == std::string_view::npos)
+            return;
+        const std::string text = SpeechLinkText(page.substr(start, end - start));
+        if (!text.empty())
+            AddText(text);
+    }
 }
 
 void RecordingPlan::AddGamePairs(std::string_view pairs) {

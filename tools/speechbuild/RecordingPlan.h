@@ -29,6 +29,8 @@ public:
     void AddVerbTable(const std::vector<std::string>& lines);
     // The French words of the game's pair file (tab-separated: French, German, decoy).
     void AddGamePairs(std::string_view pairs);
+    // The texts of a page's speech links (HREF="sprich:...", as the course pages offer examples).
+    void AddPageSpeechLinks(std::string_view page);
     // One French text: its recording (shared by texts that sound alike) and its index entry.
     void AddText(std::string_view text);
 

@@ -1,6 +1,6 @@
 // qorspeech: the program folder's recordings. Usage:
 //   qorspeech --wave DIR --index FILE --cache DIR --sentences FILE --verbs FILE --pairs FILE
-//             --vocabulary DIR [--workers N]
+//             --vocabulary DIR [--pages DIR] [--workers N]
 // Sources are the content's UTF-8 files; what is spoken and stored is Windows-1252 as the program
 // reads it.
 #include "platform/Cp1252.h"
@@ -62,7 +62,7 @@ void PadWithSilence(AudioClip& clip) {
 
 int Usage() {
     std::cerr << "usage: qorspeech --wave DIR --index FILE --cache DIR --sentences FILE --verbs FILE "
-                 "--pairs FILE --vocabulary DIR [--workers N]\n";
+                 "--pairs FILE --vocabulary DIR [--pages DIR] [--workers N]\n";
     return 2;
 }
 
@@ -97,6 +97,16 @@ int main(int argc, char** argv) {
         plan.AddVerbTable(Lines(text));
     if (ReadSource(options["--pairs"], text))
         plan.AddGamePairs(text);
+    if (options.count("--pages")) {
+        std::vector<fs::path> pages;
+        for (const auto& item : fs::recursive_directory_iterator(options["--pages"]))
+            if (item.is_regular_file() && item.path().extension() == ".html")
+                pages.push_back(item.path());
+        std::sort(pages.begin(), pages.end());
+        for (const fs::path& page : pages)
+            if (ReadSource(page, text))
+                plan.AddPageSpeechLinks(text);
+    }
 
     speech::BuildSetup setup;
     setup.waveFolder = options["--wave"];

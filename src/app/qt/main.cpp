@@ -19,6 +19,7 @@
 #include "app/MainWindowState.h"
 #include "app/ProgramObjects.h"
 #include "app/ProgramOptions.h"
+#include "app/RecordingPlayback.h"
 #include "app/RecoveryCopies.h"
 #include "app/ScriptDriver.h"
 #include "app/ScriptedFileChooser.h"
@@ -33,6 +34,7 @@
 #include "app/qt/QtUserDialogs.h"
 #include "app/qt/TerminationRequests.h"
 #include "editor/qt/TVocEditor.h"
+#include "page/controls/PageLinkNames.h"
 #include "page/qt/TXPage.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
@@ -144,6 +146,8 @@ int main(int argc, char** argv) {
     MediaCommandEngine mediaEngine(audioDevice);
     // Texts without a recording are spoken; the voice starts with the first of them.
     mediaEngine.SetSpeech(&EspeakSynthesizer::Instance());
+    // A page's speech link plays the text's recording when the index has one.
+    SetSpeechLinkPlayer([](std::string_view text) { PlayListenTarget(ListenTarget(text)); });
     SetMediaCommandSender(&mediaEngine);
     struct SenderReset {
         ~SenderReset() { SetMediaCommandSender(nullptr); }

@@ -272,6 +272,10 @@ void PageControl::FollowFile(const std::string& target) {
 
 // Speech is quiet when it fails: the voice or the sound device may simply not be there.
 void PageControl::PlaySpeech(const std::string& text) {
+    if (const SpeechLinkPlayer& player = CurrentSpeechLinkPlayer()) {
+        player(text);
+        return;
+    }
     MediaCommandSender& sender = CurrentMediaCommandSender();
     sender.Send("close welle");
     if (sender.Send("open \"" + text + "\" type sprache alias welle").starts_with("Error")) {

@@ -76,6 +76,21 @@ std::string SpeechLinkText(std::string_view target) {
     return std::string(target.substr(kSpeechPrefix.size()));
 }
 
+namespace {
+SpeechLinkPlayer& SpeechPlayer() {
+    static SpeechLinkPlayer player;
+    return player;
+}
+} // namespace
+
+void SetSpeechLinkPlayer(SpeechLinkPlayer player) {
+    SpeechPlayer() = std::move(player);
+}
+
+const SpeechLinkPlayer& CurrentSpeechLinkPlayer() {
+    return SpeechPlayer();
+}
+
 LinkFileKind LinkFileKindOf(std::string_view target) {
     if (!SpeechLinkText(target).empty()) {
         return LinkFileKind::Speech;

@@ -5,6 +5,7 @@
 
 #include "page/controls/ControlEvents.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,12 @@ LinkFileKind LinkFileKindOf(std::string_view target);
 std::string SpeechLinkTarget(std::string_view text);
 // The text of a speech link; empty for any other target.
 std::string SpeechLinkText(std::string_view target);
+
+// What a click on a speech link does: the program plays the text's recording when there is one and
+// speaks it otherwise. Without a player the page speaks it itself.
+using SpeechLinkPlayer = std::function<void(std::string_view text)>;
+void SetSpeechLinkPlayer(SpeechLinkPlayer player);
+const SpeechLinkPlayer& CurrentSpeechLinkPlayer();
 
 // '§[cmd]rest' → cmd and rest; false for any other text.
 bool SplitBracketCommand(std::string_view command, std::string& cmd, std::string& rest);

@@ -1,5 +1,6 @@
 #include "page/sources/LinkCheck.h"
 
+#include "page/controls/PageLinkNames.h"
 #include "page/markup/PageDocument.h"
 #include "page/markup/PageHost.h"
 #include "page/markup/PageParser.h"
@@ -62,7 +63,8 @@ void CollectFiles(const PageDocument& document, std::string_view target, int dep
         if (target.starts_with(prefix))
             return;
     }
-    if (StartsWithUpper(target, "HTTP") || StartsWithUpper(target, "EX") || UpperCp1252(target) == "END")
+    if (StartsWithUpper(target, "HTTP") || StartsWithUpper(target, "EX") || UpperCp1252(target) == "END" ||
+        !SpeechLinkText(target).empty())
         return;
     files.emplace_back(target);
 }

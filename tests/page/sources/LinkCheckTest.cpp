@@ -41,6 +41,7 @@ TEST(LinkCheck, LinkedFilesFollowEveryKindOfTarget) {
         {"@Hotspot", {}},
         {"http://example.invalid/", {}},
         {"hund.wav", {"hund.wav"}},
+        {"sprich:le chat.htx", {}}, // spoken, no file
         {"", {}},
     };
     for (const auto& c : cases) {

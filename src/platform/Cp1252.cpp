@@ -177,6 +177,14 @@ int CompareTextInsensitive(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+std::string_view TrimmedBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 bool SameTextInsensitive(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareTextInsensitive(a, b) == 0;
 }

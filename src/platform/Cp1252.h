@@ -35,6 +35,8 @@ char UpperCp1252(char c);
 char LowerCp1252(char c);
 std::string UpperCp1252(std::string_view text);
 std::string LowerCp1252(std::string_view text);
+// The text without the blanks at either end.
+std::string_view TrimmedBlanks(std::string_view text);
 
 // Comparison that ignores case the way the program's names are compared: both sides in capitals.
 // It is no alphabetical order ("É" after "Z"); words are sorted with CompareCollated.

@@ -158,7 +158,7 @@ bool ReadQuoted(std::string_view line, std::size_t& pos, std::string& result) {
     return false;
 }
 
-std::string_view TrimmedBlanks(std::string_view text) {
+std::string_view TrimmedLineSpace(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
@@ -198,7 +198,7 @@ bool ParseValueLine(std::string_view line, RegistryValue& value) {
     if (rest.starts_with("dword:")) {
         value.isText = false;
         value.text.clear();
-        return ParseInteger(TrimmedBlanks(rest.substr(6)), value.integer);
+        return ParseInteger(TrimmedLineSpace(rest.substr(6)), value.integer);
     }
     if (!rest.starts_with("text:"))
         return false;
@@ -206,7 +206,7 @@ bool ParseValueLine(std::string_view line, RegistryValue& value) {
     value.integer = 0;
     std::size_t textPos = 0;
     rest.remove_prefix(5);
-    return ReadQuoted(rest, textPos, value.text) && TrimmedBlanks(rest.substr(textPos)).empty();
+    return ReadQuoted(rest, textPos, value.text) && TrimmedLineSpace(rest.substr(textPos)).empty();
 }
 
 // [SECTION] The file-backed store
@@ -338,7 +338,7 @@ std::vector<RegistryKeyData> ParseRegistryText(std::string_view text) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view line = TrimmedBlanks(text.substr(start, end - start));
+        std::string_view line = TrimmedLineSpace(text.substr(start, end - start));
         start = end + 1;
         if (line.empty() || line.front() == ';' || line.front() == '#')
             continue;

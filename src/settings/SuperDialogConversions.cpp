@@ -1,5 +1,7 @@
 #include "settings/SuperDialogConversions.h"
 
+#include "platform/Cp1252.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -26,17 +28,9 @@ std::string Hex(std::int32_t colour) {
     return buffer;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 // A decimal number whose only decimal point is `separator`.
 bool ReadDecimal(std::string_view text, char separator, double& value) {
-    text = Trimmed(text);
+    text = TrimmedBlanks(text);
     if (text.empty())
         return false;
     std::string plain(text);
@@ -52,7 +46,7 @@ bool ReadDecimal(std::string_view text, char separator, double& value) {
 }
 
 bool ReadInteger(std::string_view text, int& value) {
-    std::string plain(Trimmed(text));
+    std::string plain(TrimmedBlanks(text));
     if (plain.empty())
         return false;
     char* end = nullptr;

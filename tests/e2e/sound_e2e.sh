@@ -17,13 +17,26 @@ rm -rf "$program/Benutzer" && mkdir -p "$program/Benutzer"
 sed "s/WORD/$word/g" "$scripts/woerterbuch.script" >"$scratch/woerterbuch.script"
 
 failed=0
-# Runs a script; what it played is left in $scratch/<name>.raw.
+# Runs a script; what it played last is left in $scratch/<name>.raw. With a third argument NAME2
+# the sound heard when the script has written NAME2-heard.png is kept as $scratch/NAME2.raw, and
+# the script goes on once NAME2-kept exists (each new playback starts the file afresh).
 play() {
-  local name=$1 script=$2 run=$scratch/run-$1
+  local name=$1 script=$2 first=${3:-} run=$scratch/run-$1
   mkdir -p "$run/config" "$run/home"
   (cd "$run" && HOME="$run/home" XDG_DATA_HOME="$run/home/.local/share" QOR_CONFIG_DIR="$run/config" \
     QOR_SCREEN=1024x768x24 QOR_DRIVE_ROOTS="$run/nodrive" SDL_DISKAUDIOFILE="$scratch/$name.raw" \
-    timeout -s KILL 120 "$program/qor" --script "$script" >"$run/output" 2>&1)
+    timeout -s KILL 120 "$program/qor" --script "$script" >"$run/output" 2>&1) &
+  local pid=$!
+  if [ -n "$first" ]; then
+    for _ in $(seq 600); do
+      [ -f "$run/$first-heard.png" ] && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    cp "$scratch/$name.raw" "$scratch/$first.raw" 2>/dev/null
+    touch "$run/$first-kept"
+  fi
+  wait "$pid"
   local status=$?
   if [ "$status" -ne 0 ]; then
     echo "FAIL: $name: the script ended with $status"
@@ -37,8 +50,7 @@ sounding() {
   od -An -v -td2 -w2 "$1" | awk '$1 > 512 || $1 < -512 { n++ } END { print n + 0 }'
 }
 
-play normal "$scripts/labor-normal.script"
-play langsam "$scripts/labor-langsam.script"
+play langsam "$scripts/labor.script" normal
 play antwort "$scripts/antwort.script"
 play woerterbuch "$scratch/woerterbuch.script"
 [ "$failed" -eq 0 ] || exit 1

@@ -44,18 +44,10 @@ const LabelWord kFrenchWords[] = {
 constexpr std::size_t kLongestLabelPhrase = 60;
 constexpr long kLongestLabelWords = 3;
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 // Each label word of one short phrase ("besonders süddeutsch", "Argot scolaire") counts; a longer
 // one is a sentence of the explanation that happens to hold a colon.
 void AddLabelsOfPhrase(std::string_view phrase, std::span<const LabelWord> words, std::string& labels) {
-    const std::string lowered = LowerCp1252(Trimmed(phrase));
+    const std::string lowered = LowerCp1252(TrimmedBlanks(phrase));
     if (std::count(lowered.begin(), lowered.end(), ' ') >= kLongestLabelWords)
         return;
     std::string_view rest = lowered;
@@ -90,7 +82,7 @@ std::string LabelOfNote(std::string_view note, HeadwordLanguage language) {
             if (close == std::string_view::npos)
                 break;
             AddLabelsOfList(note.substr(1, close - 1), words, labels);
-            note = Trimmed(note.substr(close + 1));
+            note = TrimmedBlanks(note.substr(close + 1));
         }
     }
     const std::size_t colon = note.find(':');
@@ -133,7 +125,7 @@ std::string UsageLabelOf(const std::vector<std::string>& notes, HeadwordLanguage
 }
 
 void VulgarWords::Add(std::string_view pattern) {
-    const std::string lowered = LowerCp1252(Trimmed(pattern));
+    const std::string lowered = LowerCp1252(TrimmedBlanks(pattern));
     if (lowered.size() > 1 && lowered.back() == '*')
         m_prefixes.push_back(lowered.substr(0, lowered.size() - 1));
     else if (lowered.size() > 1 && lowered.front() == '*')
